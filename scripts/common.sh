@@ -1,0 +1,37 @@
+# Shared by the run and test commands: install missing Debian packages, configure and build.
+# Sourced, not run.
+
+TALLIMAX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Packages needed to build and start the calculator.
+TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
+# Further packages the tests need: GoogleTest, an X server and the X tools for the smoke test.
+TALLIMAX_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils)
+
+# Installs whichever of the given packages are missing; does nothing when all are present.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# Configures (once) and builds the tree in build/; extra arguments go to the configure step.
+build_tree() {
+    cmake -S "$TALLIMAX_ROOT" -B "$TALLIMAX_ROOT/build" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLIMAX_WARNINGS_AS_ERRORS=ON "$@"
+    cmake --build "$TALLIMAX_ROOT/build" --parallel
+}
