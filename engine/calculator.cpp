@@ -15,21 +15,21 @@ constexpr std::string_view Neg = "NEG";
 constexpr std::int16_t True = -1;
 constexpr std::int16_t False = 0;
 
-template<std::size_t N>
-bool isKey(std::int16_t index, const std::array<std::string_view, N> &)
+template <std::size_t N> bool isKey(std::int16_t index, const std::array<std::string_view, N> &keys)
 {
-    return index >= 0 && static_cast<std::size_t>(index) < N;
+    return index >= 0 && static_cast<std::size_t>(index) < keys.size();
 }
 
-CellValue text(std::string_view value) { return std::string(value); }
+CellValue text(std::string_view value)
+{
+    return std::string(value);
+}
 
 } // namespace
 
 Calculator::Calculator(CalculatorView &view, DecimalSeparatorSource decimalSeparator)
-    : m_view(view)
-    , m_decimalSeparator(std::move(decimalSeparator))
-{
-}
+    : m_view(view), m_decimalSeparator(std::move(decimalSeparator))
+{ }
 
 std::string Calculator::separator() const
 {
@@ -56,8 +56,8 @@ void Calculator::Form_Load()
 void Calculator::rset_Click()
 {
     setReadout(FormatZero("0.", separator()));
-    m_state.Accumulator = std::int16_t { 0 };
-    m_state.Operand = std::int16_t { 0 };
+    m_state.Accumulator = std::int16_t{ 0 };
+    m_state.Operand = std::int16_t{ 0 };
     Form_Load();
     m_view.SetAction(std::string(texts::Action));
 }
@@ -78,7 +78,8 @@ void Calculator::Number_Click(std::int16_t index)
     if (m_state.PointEntered != False)
         setReadout(m_state.ReadoutText + std::string(digit));
     else
-        setReadout(IntegerPart(m_state.ReadoutText, sep) + std::string(digit) + FormatZero(".", sep));
+        setReadout(
+            IntegerPart(m_state.ReadoutText, sep) + std::string(digit) + FormatZero(".", sep));
     // The first digit after a minus sign takes the sign with it.
     if (IsText(m_state.InputState, Neg))
         setReadout("-" + m_state.ReadoutText);
@@ -116,7 +117,8 @@ void Calculator::Operator_Click(std::int16_t index)
     case 1:
         m_state.Accumulator = m_state.ReadoutText;
         // Right after "=" a minus subtracts from the result instead of starting a number.
-        if (!IsText(m_state.PendingOp, "=") && !IsText(m_state.InputState, Nums) && caption == "-") {
+        if (!IsText(m_state.PendingOp, "=") && !IsText(m_state.InputState, Nums)
+            && caption == "-") {
             setReadout("-");
             m_state.InputState = text(Neg);
         }
@@ -138,8 +140,9 @@ void Calculator::evaluate()
     m_state.Operand = m_state.EntryValue;
     const std::string sep = separator();
     const std::optional<double> operand = ToNumber(m_state.Operand, sep);
-    const auto pending = std::get_if<std::string>(&m_state.PendingOp);
-    const std::string_view op = pending != nullptr ? std::string_view(*pending) : std::string_view();
+    const auto *pending = std::get_if<std::string>(&m_state.PendingOp);
+    const std::string_view op =
+        pending != nullptr ? std::string_view(*pending) : std::string_view();
 
     if (!operand) {
         refuseEvaluation();
@@ -180,6 +183,9 @@ void Calculator::evaluate()
     m_state.OperandCount = 1;
 }
 
-void Calculator::refuseEvaluation() { m_view.SetAction(std::string(texts::Overflow)); }
+void Calculator::refuseEvaluation()
+{
+    m_view.SetAction(std::string(texts::Overflow));
+}
 
 } // namespace tallimax

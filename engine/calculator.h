@@ -15,8 +15,8 @@ namespace tallimax {
 using DecimalSeparatorSource = std::function<std::string()>;
 
 // The captions of the two key arrays, by index. The engine works on these captions only.
-inline constexpr std::array<std::string_view, 10> NumberCaptions
-    = { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9" };
+inline constexpr std::array<std::string_view, 10> NumberCaptions = { "0", "1", "2", "3", "4", "5",
+    "6", "7", "8", "9" };
 inline constexpr std::array<std::string_view, 5> OperatorCaptions = { "/", "+", "X", "-", "=" };
 
 // The texts the action panel and the warning box show.
@@ -26,8 +26,8 @@ inline constexpr std::string_view Plus = "Plus(+)";
 inline constexpr std::string_view Minus = "Minus(-)";
 inline constexpr std::string_view Times = "Double(X);";
 inline constexpr std::string_view Divide = "Division (/)";
-inline constexpr std::string_view DivideByZero
-    = "The user was a moron and tried to divide by zero!";
+inline constexpr std::string_view DivideByZero =
+    "The user was a moron and tried to divide by zero!";
 inline constexpr std::string_view Overflow = "Overflow";
 inline constexpr std::string_view WarningPrompt = "Look at message on action panel";
 inline constexpr std::string_view WarningTitle = "Message From Vor";

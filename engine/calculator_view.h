@@ -6,7 +6,8 @@ namespace tallimax {
 
 // What the calculator engine needs from whatever shows it: two texts and a modal warning.
 // The engine never reads anything back; every write is pushed at once, even an unchanged one.
-class CalculatorView {
+class CalculatorView
+{
 public:
     virtual ~CalculatorView() = default;
     virtual void SetReadout(const std::string &text) = 0;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <system_error>
 
@@ -28,7 +28,10 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     return result;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Whether the text is a plain decimal number: an optional "-", digits with an optional point
 // (at least one digit in all), and an optional exponent "E", sign and digits. from_chars alone
@@ -88,8 +91,8 @@ bool isTooLarge(std::string_view text)
         mantissa.remove_prefix(1);
     const std::size_t point = mantissa.find('.');
     const std::string_view integer = mantissa.substr(0, point);
-    const std::string_view fraction
-        = point == std::string_view::npos ? std::string_view() : mantissa.substr(point + 1);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : mantissa.substr(point + 1);
 
     // Decimal places of the first significant digit: 1 for "5.", 0 for ".5", -1 for ".05".
     long long magnitude = 0;
@@ -106,9 +109,9 @@ bool isTooLarge(std::string_view text)
 std::string formatDouble(double value)
 {
     // Fifteen significant digits, as much as a double always carries through a round trip.
-    std::array<char, 32> buffer {};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::general, 15);
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
     if (error != std::errc())
         return "0";
     std::string text(buffer.data(), end);

@@ -1,5 +1,6 @@
-#include "engine/calculator.h"
 #include "tests/engine/recording_view.h"
+
+#include "engine/calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -58,11 +59,7 @@ std::string localized(std::string_view text, std::string_view separator)
 // A loaded calculator with a recording view and a separator that tests may change.
 struct Rig
 {
-    explicit Rig(std::string sep = ".")
-        : separator(std::move(sep))
-    {
-        calculator.Form_Load();
-    }
+    explicit Rig(std::string sep = ".") : separator(std::move(sep)) { calculator.Form_Load(); }
     std::string pressAll(std::string_view keys)
     {
         for (const char key : keys)
@@ -72,7 +69,9 @@ struct Rig
 
     std::string separator;
     RecordingView view;
-    Calculator calculator { view, [this] { return separator; } };
+    Calculator calculator{ view, [this] {
+                              return separator;
+                          } };
 };
 
 constexpr const char *A = "Action";
@@ -99,7 +98,8 @@ void PrintTo(const Sequence &sequence, std::ostream *out)
 
 const std::vector<Sequence> sequences = {
     // Typing numbers.
-    { "DigitsGoBeforeThePoint", "723.5", { "7.", "72.", "723.", "723.", "723.5" }, { A, A, A, A, A } },
+    { "DigitsGoBeforeThePoint", "723.5", { "7.", "72.", "723.", "723.", "723.5" },
+        { A, A, A, A, A } },
     { "PointFirst", ".5", { "0.", "0.5" }, { A, A } },
     { "PointTwice", "..5", { "0.", "0.", "0.5" }, { A, A, A } },
     { "PointAfterFraction", "1.5.6", { "1.", "1.", "1.5", "1.5", "1.56" }, { A, A, A, A, A } },
@@ -113,7 +113,8 @@ const std::vector<Sequence> sequences = {
     { "Division", "7/2=", { "7.", "7.", "2.", "3.5" }, { A, A, A, D } },
     { "NoPrecedence", "2+3X4=", { "2.", "2.", "3.", "5", "4.", "20" }, { A, A, A, P, P, T } },
     { "FractionsAdd", ".1+.2=", { "0.", "0.1", "0.1", "0.", "0.2", "0.3" }, { A, A, A, A, A, P } },
-    { "ThirdShowsFifteenDigits", "1/3=", { "1.", "1.", "3.", "0.333333333333333" }, { A, A, A, D } },
+    { "ThirdShowsFifteenDigits", "1/3=", { "1.", "1.", "3.", "0.333333333333333" },
+        { A, A, A, D } },
     { "RepeatedOperatorCountsOnce", "2++3=", { "2.", "2.", "2.", "3.", "5" }, { A, A, A, A, P } },
     { "SecondOperatorReplacesFirst", "2+X3=", { "2.", "2.", "2.", "3.", "6" }, { A, A, A, A, T } },
     { "EqualsWithOneOperand", "5=", { "5.", "5." }, { A, A } },
@@ -125,31 +126,38 @@ const std::vector<Sequence> sequences = {
     { "MinusAtStart", "-5+3=", { "-0.", "-5.", "-5.", "3.", "-2" }, { A, A, A, A, P } },
     { "MinusAtStartThenPoint", "-.5", { "-0.", "-0.", "-0.5" }, { A, A, A } },
     { "SignTakenOnce", "-53", { "-0.", "-5.", "-53." }, { A, A, A } },
-    { "MinusAsSignKeepsPendingOperator", "2X-3=", { "2.", "2.", "-", "-3.", "-6" }, { A, A, A, A, T } },
+    { "MinusAsSignKeepsPendingOperator", "2X-3=", { "2.", "2.", "-", "-3.", "-6" },
+        { A, A, A, A, T } },
     { "MinusAfterEqualsSubtracts", "5=-2=", { "5.", "5.", "5.", "2.", "3" }, { A, A, A, A, M } },
     { "MinusAfterEqualsBeforeAnyNumber", "=-5", { "0.", "-0.", "-5." }, { A, A, A } },
     { "OperatorAfterSignAtStartIsIgnored", "-+5", { "-0.", "-0.", "-5." }, { A, A, A } },
-    { "LoneMinusReadsAsZero", "2+-X3=", { "2.", "2.", "-", "-", "-3.", "-3" }, { A, A, A, A, A, P } },
+    { "LoneMinusReadsAsZero", "2+-X3=", { "2.", "2.", "-", "-", "-3.", "-3" },
+        { A, A, A, A, A, P } },
 
     // Division by zero.
     { "DivideByZero", "8/0=", { "8.", "8.", "0.", "8." }, { A, A, A, Z }, 1 },
-    { "DivideByPointZero", "8/0.0=", { "8.", "8.", "0.", "0.", "0.0", "8." }, { A, A, A, A, A, Z }, 1 },
+    { "DivideByPointZero", "8/0.0=", { "8.", "8.", "0.", "0.", "0.0", "8." }, { A, A, A, A, A, Z },
+        1 },
     { "DivideByMinusZero", "8/-0=", { "8.", "8.", "-", "-0.", "8." }, { A, A, A, A, Z }, 1 },
-    { "DivideResultByZero", "6+2=/0=", { "6.", "6.", "2.", "8", "8", "0.", "8" }, { A, A, A, P, P, P, Z }, 1 },
-    { "CalculationGoesOnAfterDivideByZero", "8/0+2=", { "8.", "8.", "0.", "8.", "2.", "10" }, { A, A, A, Z, Z, P }, 1 },
+    { "DivideResultByZero", "6+2=/0=", { "6.", "6.", "2.", "8", "8", "0.", "8" },
+        { A, A, A, P, P, P, Z }, 1 },
+    { "CalculationGoesOnAfterDivideByZero", "8/0+2=", { "8.", "8.", "0.", "8.", "2.", "10" },
+        { A, A, A, Z, Z, P }, 1 },
 
     // RESET ALL in every state.
     { "ResetAtStart", "R5", { "0.", "5." }, { A, A } },
-    { "ResetWhileTyping", "12+3R5", { "1.", "12.", "12.", "3.", "0.", "5." }, { A, A, A, A, A, A } },
+    { "ResetWhileTyping", "12+3R5", { "1.", "12.", "12.", "3.", "0.", "5." },
+        { A, A, A, A, A, A } },
     { "ResetAfterPoint", "1.R5", { "1.", "1.", "0.", "5." }, { A, A, A, A } },
-    { "ResetAfterResult", "7+2=R3=", { "7.", "7.", "2.", "9", "0.", "3.", "3." }, { A, A, A, P, A, A, A } },
+    { "ResetAfterResult", "7+2=R3=", { "7.", "7.", "2.", "9", "0.", "3.", "3." },
+        { A, A, A, P, A, A, A } },
     { "ResetInSign", "-R5", { "-0.", "0.", "5." }, { A, A, A } },
-    { "ResetAfterSignInCalculation", "2X-R5+1=", { "2.", "2.", "-", "0.", "5.", "5.", "1.", "6" }, { A, A, A, A, A, A, A, P } },
+    { "ResetAfterSignInCalculation", "2X-R5+1=", { "2.", "2.", "-", "0.", "5.", "5.", "1.", "6" },
+        { A, A, A, A, A, A, A, P } },
     { "ResetAfterDivideByZero", "8/0=R", { "8.", "8.", "0.", "8.", "0." }, { A, A, A, Z, A }, 1 },
 };
 
-class KeySequence
-    : public testing::TestWithParam<std::tuple<Sequence, std::string>>
+class KeySequence : public testing::TestWithParam<std::tuple<Sequence, std::string>>
 {
 };
 
@@ -163,9 +171,11 @@ TEST_P(KeySequence, ShowsReadoutAndActionAfterEachKey)
     for (std::size_t i = 0; i < sequence.keys.size(); ++i) {
         press(rig.calculator, sequence.keys[i]);
         const std::string expected = localized(sequence.readouts[i], separator);
-        EXPECT_EQ(rig.view.readout, expected) << "after key " << i << " '" << sequence.keys[i] << "'";
+        EXPECT_EQ(rig.view.readout, expected)
+            << "after key " << i << " '" << sequence.keys[i] << "'";
         EXPECT_EQ(rig.calculator.state().ReadoutText, expected) << "after key " << i;
-        EXPECT_EQ(rig.view.action, sequence.actions[i]) << "after key " << i << " '" << sequence.keys[i] << "'";
+        EXPECT_EQ(rig.view.action, sequence.actions[i])
+            << "after key " << i << " '" << sequence.keys[i] << "'";
     }
     EXPECT_EQ(rig.view.warnings, sequence.warnings);
 }
@@ -186,14 +196,19 @@ std::string sequenceName(const testing::TestParamInfo<KeySequence::ParamType> &p
 
 // "٫" is a two-byte separator, as some locales use.
 INSTANTIATE_TEST_SUITE_P(Keys, KeySequence,
-                         testing::Combine(testing::ValuesIn(sequences),
-                                          testing::Values(".", ",", "\u066B")),
-                         sequenceName);
+    testing::Combine(testing::ValuesIn(sequences), testing::Values(".", ",", "\u066B")),
+    sequenceName);
 
 using Call = RecordingView::Call;
 
-Call readout(std::string text) { return { Call::Readout, std::move(text), {} }; }
-Call action(std::string text) { return { Call::Action, std::move(text), {} }; }
+Call readout(std::string text)
+{
+    return { Call::Readout, std::move(text), {} };
+}
+Call action(std::string text)
+{
+    return { Call::Action, std::move(text), {} };
+}
 
 TEST(Calculator, CreationCallsNothingAndLoadWritesTheLocaleZero)
 {
@@ -203,7 +218,7 @@ TEST(Calculator, CreationCallsNothingAndLoadWritesTheLocaleZero)
     EXPECT_EQ(calculator.state().ReadoutText, "0.");
 
     calculator.Form_Load();
-    EXPECT_EQ(view.calls, std::vector<Call> { readout("0,") });
+    EXPECT_EQ(view.calls, std::vector<Call>{ readout("0,") });
     const CalculatorState &state = calculator.state();
     EXPECT_TRUE(IsText(state.InputState, "NONE"));
     EXPECT_TRUE(IsText(state.PendingOp, " "));
@@ -220,15 +235,17 @@ TEST(Calculator, PushesEveryWriteInOrder)
     Rig rig;
     rig.view.calls.clear();
     rig.calculator.rset_Click();
-    EXPECT_EQ(rig.view.calls, (std::vector<Call> { readout("0."), readout("0."), action("Action") }));
+    EXPECT_EQ(
+        rig.view.calls, (std::vector<Call>{ readout("0."), readout("0."), action("Action") }));
 
     rig.view.calls.clear();
     rig.pressAll("-5");
-    EXPECT_EQ(rig.view.calls, (std::vector<Call> { readout("-0."), readout("."), readout("5."), readout("-5.") }));
+    EXPECT_EQ(rig.view.calls,
+        (std::vector<Call>{ readout("-0."), readout("."), readout("5."), readout("-5.") }));
 
     rig.view.calls.clear();
     rig.pressAll("3.");
-    EXPECT_EQ(rig.view.calls, (std::vector<Call> { readout("-53.") }));
+    EXPECT_EQ(rig.view.calls, (std::vector<Call>{ readout("-53.") }));
 
     rig.view.calls.clear();
     rig.pressAll("+");
@@ -236,7 +253,8 @@ TEST(Calculator, PushesEveryWriteInOrder)
 
     rig.view.calls.clear();
     rig.pressAll("0/");
-    EXPECT_EQ(rig.view.calls, (std::vector<Call> { readout("."), readout("0."), action("Plus(+)"), readout("-53") }));
+    EXPECT_EQ(rig.view.calls,
+        (std::vector<Call>{ readout("."), readout("0."), action("Plus(+)"), readout("-53") }));
 }
 
 TEST(Calculator, WarningComesBeforeTheActionText)
@@ -383,7 +401,8 @@ TEST(Calculator, TinyResultsGoDownToTheSmallestDouble)
     const std::string e160 = "1" + std::string(160, '0');
     EXPECT_EQ(rig.pressAll("1/" + e160 + "=/" + e160 + "="), "9.99988867182683E-321");
     EXPECT_EQ(rig.pressAll("/2000="), "4.94065645841247E-324");
-    EXPECT_EQ(std::get<double>(rig.calculator.state().Accumulator), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(std::get<double>(rig.calculator.state().Accumulator),
+        std::numeric_limits<double>::denorm_min());
     // Its text reads back as the same double when taken as the next accumulator.
     EXPECT_EQ(rig.pressAll("=X1="), "4.94065645841247E-324");
     EXPECT_EQ(rig.view.action, "Double(X);");

@@ -4,14 +4,17 @@
 
 #include <cfloat>
 #include <cmath>
-#include <ostream>
 #include <limits>
+#include <ostream>
 #include <random>
 
 namespace tallimax {
 namespace {
 
-CellValue text(const char *value) { return std::string(value); }
+CellValue text(const char *value)
+{
+    return std::string(value);
+}
 
 TEST(FormatZero, AlwaysEndsWithTheSeparator)
 {
@@ -58,26 +61,21 @@ TEST_P(ReadsNumber, AsItsValue)
 }
 
 INSTANTIATE_TEST_SUITE_P(TypedAndShownTexts, ReadsNumber,
-                         testing::Values(Reading { "7.", ".", 7 }, Reading { "007.", ".", 7 },
-                                         Reading { "00.", ".", 0 }, Reading { "-0.", ".", 0 },
-                                         Reading { ".", ".", 0 }, Reading { "-", ",", 0 },
-                                         Reading { "12,5", ",", 12.5 }, Reading { "-0,5", ",", -0.5 },
-                                         Reading { "12\u066B5", "\u066B", 12.5 },
-                                         Reading { "3", ",", 3 }, Reading { "1E+20", ".", 1e20 },
-                                         Reading { "1,5E-05", ",", 1.5e-5 },
-                                         Reading { "-2,5E+300", ",", -2.5e300 },
-                                         Reading { "1.79769313486232E+308", ".", DBL_MAX },
-                                         Reading { "-1.79769313486232E+308", ".", -DBL_MAX },
-                                         Reading { "4.94065645841247E-324", ".",
-                                                   std::numeric_limits<double>::denorm_min() },
-                                         Reading { "1E-400", ".", 0 },
-                                         Reading { "0.000000000000000000001E-330", ".", 0 }));
+    testing::Values(Reading{ "7.", ".", 7 }, Reading{ "007.", ".", 7 }, Reading{ "00.", ".", 0 },
+        Reading{ "-0.", ".", 0 }, Reading{ ".", ".", 0 }, Reading{ "-", ",", 0 },
+        Reading{ "12,5", ",", 12.5 }, Reading{ "-0,5", ",", -0.5 },
+        Reading{ "12\u066B5", "\u066B", 12.5 }, Reading{ "3", ",", 3 },
+        Reading{ "1E+20", ".", 1e20 }, Reading{ "1,5E-05", ",", 1.5e-5 },
+        Reading{ "-2,5E+300", ",", -2.5e300 }, Reading{ "1.79769313486232E+308", ".", DBL_MAX },
+        Reading{ "-1.79769313486232E+308", ".", -DBL_MAX },
+        Reading{ "4.94065645841247E-324", ".", std::numeric_limits<double>::denorm_min() },
+        Reading{ "1E-400", ".", 0 }, Reading{ "0.000000000000000000001E-330", ".", 0 }));
 
 TEST(ToNumber, NonTextValues)
 {
-    EXPECT_EQ(ToNumber(CellValue {}, "."), 0.0);
-    EXPECT_EQ(ToNumber(CellValue { std::int16_t { -12 } }, "."), -12.0);
-    EXPECT_EQ(ToNumber(CellValue { 2.5 }, ","), 2.5);
+    EXPECT_EQ(ToNumber(CellValue{}, "."), 0.0);
+    EXPECT_EQ(ToNumber(CellValue{ std::int16_t{ -12 } }, "."), -12.0);
+    EXPECT_EQ(ToNumber(CellValue{ 2.5 }, ","), 2.5);
 }
 
 TEST(ToNumber, ReadsALoneSeparatorAsZero)
@@ -88,8 +86,8 @@ TEST(ToNumber, ReadsALoneSeparatorAsZero)
 
 TEST(ToNumber, RefusesWhatIsNotANumberOrOutOfRange)
 {
-    for (const char *bad : { "", "inf", "-inf", "nan", "abc", "1..2", "1E", "1E+", "--1", "+1", "0x10",
-                             " 1", "1 ", "1E+309", "-1E+309", "1.8E+308", "1E+999999999999999999999" })
+    for (const char *bad : { "", "inf", "-inf", "nan", "abc", "1..2", "1E", "1E+", "--1", "+1",
+             "0x10", " 1", "1 ", "1E+309", "-1E+309", "1.8E+308", "1E+999999999999999999999" })
         EXPECT_FALSE(ToNumber(text(bad), ".").has_value()) << bad;
     EXPECT_FALSE(ToNumber(text(std::string(400, '9').c_str()), ".").has_value());
     // A point is not a separator where the locale uses a comma.
@@ -120,7 +118,7 @@ TEST(ToText, TextAndIntegersShowThemselves)
 {
     EXPECT_EQ(ToText(text("8."), ","), "8.");
     EXPECT_EQ(ToText(text("-"), "."), "-");
-    EXPECT_EQ(ToText(CellValue { std::int16_t { 0 } }, "."), "0");
+    EXPECT_EQ(ToText(CellValue{ std::int16_t{ 0 } }, "."), "0");
 }
 
 TEST(ToText, ReadsBackWithinFifteenDigits)
@@ -129,12 +127,12 @@ TEST(ToText, ReadsBackWithinFifteenDigits)
     std::uniform_int_distribution<std::uint64_t> bits;
     int checked = 0;
     for (int i = 0; i < 20000; ++i) {
-        const double value = std::bit_cast<double>(bits(random));
+        const auto value = std::bit_cast<double>(bits(random));
         if (!std::isfinite(value))
             continue;
         for (const char *separator : { ".", "\u066B" }) {
             const std::string shown = ToText(value, separator);
-            const std::optional<double> back = ToNumber(CellValue { shown }, separator);
+            const std::optional<double> back = ToNumber(CellValue{ shown }, separator);
             ASSERT_TRUE(back.has_value()) << shown;
             EXPECT_LE(std::abs(*back - value), std::abs(value) * 1e-14) << shown;
         }
@@ -148,7 +146,7 @@ TEST(IsZero, ComparesTheValue)
     for (const char *zero : { "0.", "-0.", "00.", "0.000", "." })
         EXPECT_EQ(IsZero(text(zero), "."), true) << zero;
     EXPECT_EQ(IsZero(text("0.001"), "."), false);
-    EXPECT_EQ(IsZero(CellValue { -0.0 }, "."), true);
+    EXPECT_EQ(IsZero(CellValue{ -0.0 }, "."), true);
 }
 
 } // namespace
