@@ -1,0 +1,67 @@
+#include "window/layout.h"
+
+#include <algorithm>
+
+namespace tallimax::layout {
+
+namespace {
+
+constexpr bool indexesMatchKeyTables()
+{
+    return std::all_of(Controls.begin(), Controls.end(), [](const ControlSpec &spec) {
+        switch (spec.control) {
+        case Control::Number:
+            return spec.index >= 0 && static_cast<std::size_t>(spec.index) < NumberCaptions.size();
+        case Control::Operator:
+            return spec.index >= 0
+                && static_cast<std::size_t>(spec.index) < OperatorCaptions.size();
+        case Control::Reset:
+        case Control::Decimal:
+        case Control::JustDid:
+        case Control::Action:
+        case Control::Readout:
+            break;
+        }
+        return spec.index == -1;
+    });
+}
+static_assert(indexesMatchKeyTables(), "every key of an array needs a caption in its key table");
+
+// The table is written in twips chosen to fall on whole pixels.
+static_assert(std::all_of(Controls.begin(), Controls.end(), [](const ControlSpec &spec) {
+    return spec.left % TwipsPerPixel == 0 && spec.top % TwipsPerPixel == 0
+        && spec.width % TwipsPerPixel == 0 && spec.height % TwipsPerPixel == 0;
+}));
+
+std::string_view nameOf(Control control)
+{
+    switch (control) {
+    case Control::Reset:
+        return "rset";
+    case Control::Number:
+        return "Number";
+    case Control::Operator:
+        return "Operator";
+    case Control::Decimal:
+        return "Decimal";
+    case Control::JustDid:
+        return "Label1";
+    case Control::Action:
+        return "bla";
+    case Control::Readout:
+        break;
+    }
+    return "Readout";
+}
+
+} // namespace
+
+std::string objectNameOf(const ControlSpec &spec)
+{
+    std::string name(nameOf(spec.control));
+    if (spec.index >= 0)
+        name += std::to_string(spec.index);
+    return name;
+}
+
+} // namespace tallimax::layout
