@@ -1,0 +1,16 @@
+#include "window/calculator_window.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+
+    // The window makes its controls and then its engine; loading runs once before any event.
+    tallimax::CalculatorWindow window;
+    window.calculator().Form_Load();
+    window.show();
+
+    // Closing the window, the last one, ends the event loop and the program.
+    return QApplication::exec();
+}
