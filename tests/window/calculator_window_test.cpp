@@ -1,0 +1,266 @@
+#include "tests/window/window_test_support.h"
+
+#include "window/calculator_window.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace tallimax {
+
+using testing::findKey;
+using testing::findLabel;
+
+// The window at work: clicks driving the engine, the hover colouring and the warning box.
+class CalculatorWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clicksDriveCalculations_data();
+    void clicksDriveCalculations();
+    void spaceOnAFocusedKeyClicksIt();
+    void readoutFollowsThePointer_data();
+    void readoutFollowsThePointer();
+    void dragOverAKeyLeavesTheColour();
+    void resetLeavesTheHoverColour();
+    void divisionByZeroWarnsBeforeTheActionPanel();
+    void labelsAnnounceTheirText();
+
+private:
+    void click(QChar key);
+    void moveTo(const QString &place);
+    QColor readoutBackColour() const;
+
+    std::unique_ptr<CalculatorWindow> m_window;
+    QLabel *m_readout = nullptr;
+    QLabel *m_action = nullptr;
+};
+
+void CalculatorWindowTest::init()
+{
+    m_window = std::make_unique<CalculatorWindow>();
+    m_window->calculator().Form_Load();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    // Moves without a button go through the cursor, which stays where the last test left it:
+    // park it off the window so the first move of each test is a real one.
+    QCursor::setPos(m_window->mapToGlobal(QPoint(700, 400)));
+    m_readout = findLabel(*m_window, "Readout");
+    m_action = findLabel(*m_window, "bla");
+    QVERIFY(m_readout != nullptr && m_action != nullptr);
+}
+
+void CalculatorWindowTest::cleanup()
+{
+    m_window.reset();
+}
+
+void CalculatorWindowTest::click(QChar key)
+{
+    QAbstractButton *button = findKey(*m_window, key);
+    QVERIFY2(button != nullptr, qPrintable(testing::keyName(key)));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A place is a control's object name, or "background" for a bare spot of the window.
+void CalculatorWindowTest::moveTo(const QString &place)
+{
+    QPoint point(4, 4);
+    if (place != QLatin1String("background")) {
+        const auto *control = m_window->findChild<QWidget *>(place);
+        QVERIFY2(control != nullptr, qPrintable(place));
+        point = control->geometry().center();
+    }
+    QCOMPARE(m_window->childAt(point) == nullptr, place == QLatin1String("background"));
+    QTest::mouseMove(m_window.get(), point);
+}
+
+QColor CalculatorWindowTest::readoutBackColour() const
+{
+    return m_readout->palette().color(m_readout->backgroundRole());
+}
+
+void CalculatorWindowTest::clicksDriveCalculations_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("readouts");
+    QTest::addColumn<QString>("action");
+
+    // Keys by caption, "R" for RESET ALL; the readout after every key, the action at the end.
+    QTest::newRow("plus") << "7+2=" << QStringList{ "7.", "7.", "2.", "9" } << "Plus(+)";
+    QTest::newRow("divide") << "7/2=" << QStringList{ "7.", "7.", "2.", "3.5" } << "Division (/)";
+    QTest::newRow("left to right")
+        << "2+3X4=" << QStringList{ "2.", "2.", "3.", "5", "4.", "20" } << "Double(X);";
+    QTest::newRow("every digit") << "1234567890"
+                                 << QStringList{ "1.", "12.", "123.", "1234.", "12345.", "123456.",
+                                        "1234567.", "12345678.", "123456789.", "1234567890." }
+                                 << "Action";
+    QTest::newRow("decimal point")
+        << "1.5+.25=" << QStringList{ "1.", "1.", "1.5", "1.5", "0.", "0.2", "0.25", "1.75" }
+        << "Plus(+)";
+    QTest::newRow("negative start")
+        << "-5+3=" << QStringList{ "-0.", "-5.", "-5.", "3.", "-2" } << "Plus(+)";
+    QTest::newRow("reset mid-calculation")
+        << "12+3R5" << QStringList{ "1.", "12.", "12.", "3.", "0.", "5." } << "Action";
+}
+
+void CalculatorWindowTest::clicksDriveCalculations()
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, readouts);
+    QFETCH(QString, action);
+    QCOMPARE(readouts.size(), keys.size());
+
+    QCOMPARE(m_readout->text(), QStringLiteral("0."));
+    QCOMPARE(m_action->text(), QStringLiteral("Action"));
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        click(keys[i]);
+        QVERIFY2(m_readout->text() == readouts[i],
+            qPrintable(
+                QStringLiteral("after %1 of %2: %3").arg(keys[i]).arg(keys, m_readout->text())));
+    }
+    QCOMPARE(m_action->text(), action);
+}
+
+void CalculatorWindowTest::spaceOnAFocusedKeyClicksIt()
+{
+    QAbstractButton *seven = findKey(*m_window, '7');
+    QAbstractButton *plus = findKey(*m_window, '+');
+    QAbstractButton *equals = findKey(*m_window, '=');
+    QTest::keyClick(seven, Qt::Key_Space);
+    QTest::keyClick(plus, Qt::Key_Space);
+    QTest::keyClick(seven, Qt::Key_Space);
+    QTest::keyClick(equals, Qt::Key_Space);
+    QCOMPARE(m_readout->text(), QStringLiteral("14"));
+    QCOMPARE(m_action->text(), QStringLiteral("Plus(+)"));
+}
+
+void CalculatorWindowTest::readoutFollowsThePointer_data()
+{
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QList<QRgb>>("colours");
+
+    constexpr QRgb white = 0xFFFFFF;
+    constexpr QRgb grey = 0xC0C0C0;
+    QTest::newRow("onto the readout and back") << QStringList{ "background", "Readout",
+        "background", "Readout" } << QList<QRgb>{ white, grey, white, grey };
+    QTest::newRow("readout then keys") << QStringList{ "Readout", "Number5", "Operator4", "rset" }
+                                       << QList<QRgb>{ grey, grey, grey, grey };
+    QTest::newRow("readout then labels")
+        << QStringList{ "Readout", "bla", "Label1" } << QList<QRgb>{ grey, grey, grey };
+    QTest::newRow("keys leave a white readout white")
+        << QStringList{ "Number7", "Decimal", "bla" } << QList<QRgb>{ white, white, white };
+}
+
+void CalculatorWindowTest::readoutFollowsThePointer()
+{
+    QFETCH(QStringList, path);
+    QFETCH(QList<QRgb>, colours);
+    QCOMPARE(colours.size(), path.size());
+
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        moveTo(path[i]);
+        QVERIFY2(readoutBackColour() == QColor(colours[i]),
+            qPrintable(QStringLiteral("over %1: %2").arg(path[i], readoutBackColour().name())));
+    }
+
+    // The colour is painted behind the digits, which stay black.
+    const QImage shown = m_window->grab().toImage();
+    const QPoint besideTheDigits =
+        m_readout->geometry().topLeft() + QPoint(m_readout->width() / 4, m_readout->height() / 2);
+    QCOMPARE(QColor(shown.pixel(besideTheDigits)), QColor(colours.last()));
+    QCOMPARE(m_readout->palette().color(m_readout->foregroundRole()), QColor(Qt::black));
+}
+
+void CalculatorWindowTest::dragOverAKeyLeavesTheColour()
+{
+    moveTo("Readout");
+    // A label does not take a press: the window gets it, and the moves of the drag after it.
+    auto *justDid = findLabel(*m_window, "Label1");
+    QTest::mousePress(m_window.get(), Qt::LeftButton, {}, justDid->geometry().center());
+    QTest::mouseMove(m_window.get(), findKey(*m_window, '9')->geometry().center());
+    QCOMPARE(readoutBackColour(), QColor(0xC0, 0xC0, 0xC0));
+    QTest::mouseMove(m_window.get(), QPoint(4, 4));
+    QCOMPARE(readoutBackColour(), QColor(0xFF, 0xFF, 0xFF));
+    QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+void CalculatorWindowTest::resetLeavesTheHoverColour()
+{
+    click('4');
+    moveTo("Readout");
+    QCOMPARE(readoutBackColour(), QColor(0xC0, 0xC0, 0xC0));
+    click('R');
+    QCOMPARE(m_readout->text(), QStringLiteral("0."));
+    QCOMPARE(readoutBackColour(), QColor(0xC0, 0xC0, 0xC0));
+}
+
+void CalculatorWindowTest::divisionByZeroWarnsBeforeTheActionPanel()
+{
+    click('8');
+    click('/');
+    click('0');
+
+    // The box blocks the click below until this runs inside its event loop and accepts it.
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool okOnly = false;
+    bool ownedByWindow = false;
+    QStringList seen;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (box == nullptr) {
+            if (modal != nullptr)
+                modal->close();
+            return;
+        }
+        icon = box->icon();
+        seen << box->windowTitle() << box->text() << m_action->text();
+        okOnly = box->buttons().size() == 1 && box->standardButtons() == QMessageBox::Ok;
+        ownedByWindow = box->isModal() && box->parentWidget() == m_window.get();
+        box->button(QMessageBox::Ok)->click();
+    });
+    click('=');
+
+    QCOMPARE(icon, QMessageBox::Warning);
+    QVERIFY(okOnly);
+    QVERIFY(ownedByWindow);
+    // Title, prompt, and the action panel not yet changed while the box is open.
+    QCOMPARE(
+        seen, QStringList({ "Message From Vor", "Look at message on action panel", "Action" }));
+    QCOMPARE(m_action->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
+    QCOMPARE(m_readout->text(), QStringLiteral("8."));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    // The whole message is legible in the action panel.
+    QVERIFY(testing::textFits(*m_action));
+}
+
+void CalculatorWindowTest::labelsAnnounceTheirText()
+{
+    click('1');
+    click('2');
+    click('+');
+    click('3');
+    click('=');
+    for (QLabel *label : { m_readout, m_action, findLabel(*m_window, "Label1") }) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), label->text());
+    }
+    QCOMPARE(m_readout->text(), QStringLiteral("15"));
+}
+
+} // namespace tallimax
+
+QTEST_MAIN(tallimax::CalculatorWindowTest)
+#include "calculator_window_test.moc"

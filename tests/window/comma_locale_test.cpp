@@ -1,0 +1,48 @@
+#include "tests/window/window_test_support.h"
+
+#include "window/calculator_window.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+
+namespace tallimax {
+
+// Run in a German locale: numbers are typed and shown with its decimal comma.
+class CommaLocaleTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void separatorComesFromTheLocale();
+    void readoutUsesTheComma();
+};
+
+void CommaLocaleTest::separatorComesFromTheLocale()
+{
+    QCOMPARE(QString::fromStdString(systemDecimalSeparator()), QStringLiteral(","));
+}
+
+void CommaLocaleTest::readoutUsesTheComma()
+{
+    CalculatorWindow window;
+    window.calculator().Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QLabel *readout = testing::findLabel(window, "Readout");
+    QCOMPARE(readout->text(), QStringLiteral("0,"));
+
+    const QString keys = QStringLiteral("12.5+2=");
+    const QStringList expected = { "1,", "12,", "12,", "12,5", "12,5", "2,", "14,5" };
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        QTest::mouseClick(testing::findKey(window, keys[i]), Qt::LeftButton);
+        QCOMPARE(readout->text(), expected[i]);
+    }
+    // The key keeps its caption; only what it types follows the locale.
+    QCOMPARE(testing::findKey(window, '.')->text(), QStringLiteral("."));
+}
+
+} // namespace tallimax
+
+QTEST_MAIN(tallimax::CommaLocaleTest)
+#include "comma_locale_test.moc"
