@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -70,7 +71,7 @@ CalculatorWindow::CalculatorWindow(QWidget *parent)
 
 void CalculatorWindow::createControls()
 {
-    const QIcon icon{ QPixmap(tallimax_icon_xpm) };
+    const QIcon icon{ QPixmap(std::data(tallimax_icon_xpm)) };
     setWindowIcon(icon);
 
     const QFont controlFont = toFont(layout::ControlFont);

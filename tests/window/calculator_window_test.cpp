@@ -36,7 +36,7 @@ private slots:
     void divisionByZeroWarnsBeforeTheActionPanel();
     void labelsAnnounceTheirText();
 
-private:
+private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     void click(QChar key);
     void moveTo(const QString &place);
     QColor readoutBackColour() const;
@@ -150,16 +150,16 @@ void CalculatorWindowTest::readoutFollowsThePointer_data()
     QTest::addColumn<QStringList>("path");
     QTest::addColumn<QList<QRgb>>("colours");
 
-    constexpr QRgb white = 0xFFFFFF;
-    constexpr QRgb grey = 0xC0C0C0;
+    constexpr QRgb White = 0xFFFFFF;
+    constexpr QRgb Grey = 0xC0C0C0;
     QTest::newRow("onto the readout and back") << QStringList{ "background", "Readout",
-        "background", "Readout" } << QList<QRgb>{ white, grey, white, grey };
+        "background", "Readout" } << QList<QRgb>{ White, Grey, White, Grey };
     QTest::newRow("readout then keys") << QStringList{ "Readout", "Number5", "Operator4", "rset" }
-                                       << QList<QRgb>{ grey, grey, grey, grey };
+                                       << QList<QRgb>{ Grey, Grey, Grey, Grey };
     QTest::newRow("readout then labels")
-        << QStringList{ "Readout", "bla", "Label1" } << QList<QRgb>{ grey, grey, grey };
-    QTest::newRow("keys leave a white readout white")
-        << QStringList{ "Number7", "Decimal", "bla" } << QList<QRgb>{ white, white, white };
+        << QStringList{ "Readout", "bla", "Label1" } << QList<QRgb>{ Grey, Grey, Grey };
+    QTest::newRow("keys leave a White readout White")
+        << QStringList{ "Number7", "Decimal", "bla" } << QList<QRgb>{ White, White, White };
 }
 
 void CalculatorWindowTest::readoutFollowsThePointer()

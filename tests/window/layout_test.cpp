@@ -35,7 +35,7 @@ private slots:
     void readoutStartsWhiteWithBlackText();
     void tabVisitsTheKeysInOrder();
 
-private:
+private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     std::unique_ptr<CalculatorWindow> m_window;
 };
 
