@@ -1,19 +1,28 @@
 #include "window/calculator_window.h"
 
 #include "window/icon.xpm"
+#include "window/keyboard.h"
 #include "window/layout.h"
 
+#include <QAccessibleWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimerEvent>
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -48,6 +57,31 @@ QRect pixelGeometry(const layout::ControlSpec &spec)
         layout::toPixels(spec.height) };
 }
 
+// The 32 by 32 picture, with larger renderings for screens that scale by 1.5, 2 and 3. Each
+// picture pixel becomes a whole block of screen pixels, so the icon stays sharp instead of being
+// smoothed into a blur.
+QIcon makeIcon()
+{
+    const QPixmap picture(std::data(tallimax_icon_xpm));
+    QIcon icon(picture);
+    for (const int size : { 48, 64, 96 })
+        icon.addPixmap(picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return icon;
+}
+
+// Assistive technology sees the calculator as an application window (a frame, to AT-SPI) named
+// by its caption; Qt would present a plain top-level widget as a mere client area.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(CalculatorWindow::staticMetaObject.className())
+        && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+// How long a key pressed from the keyboard is drawn down, as long as an animated click.
+constexpr int KeyShownDownMs = 100;
+
 } // namespace
 
 std::string systemDecimalSeparator()
@@ -61,6 +95,7 @@ CalculatorWindow::CalculatorWindow(QWidget *parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    QAccessible::installFactory(accessibleWindow);
     setWindowTitle(toQString(layout::WindowCaption));
     setFixedSize(layout::toPixels(layout::ClientWidth), layout::toPixels(layout::ClientHeight));
     // The bare background recolours the readout on every move, with or without a button held.
@@ -71,7 +106,7 @@ CalculatorWindow::CalculatorWindow(QWidget *parent)
 
 void CalculatorWindow::createControls()
 {
-    const QIcon icon{ QPixmap(std::data(tallimax_icon_xpm)) };
+    const QIcon icon = makeIcon();
     setWindowIcon(icon);
 
     const QFont controlFont = toFont(layout::ControlFont);
@@ -87,6 +122,8 @@ void CalculatorWindow::createControls()
             label->setGeometry(pixelGeometry(spec));
             // Captions are shown exactly as given, never read as markup.
             label->setTextFormat(Qt::PlainText);
+            // A description, not a name: a name would hide the changing text from screen readers.
+            label->setAccessibleDescription(toQString(layout::accessibleDescriptionOf(spec)));
             if (spec.control == layout::Control::Readout) {
                 label->setFont(toFont(layout::ReadoutFont));
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -112,6 +149,7 @@ void CalculatorWindow::createControls()
         key->setGeometry(pixelGeometry(spec));
         key->setFont(controlFont);
         key->setAutoDefault(false);
+        key->setAccessibleName(toQString(layout::accessibleNameOf(spec)));
         tabOrder.emplace_back(spec.tabIndex, key);
 
         // clicked, not pressed: a key also works from the keyboard's Space bar.
@@ -121,17 +159,21 @@ void CalculatorWindow::createControls()
             key->setIcon(icon);
             key->setIconSize(QSize(32, 32));
             connect(key, &QPushButton::clicked, this, [this] { m_calculator->rset_Click(); });
+            m_resetKey = key;
             break;
         case layout::Control::Number:
             connect(key, &QPushButton::clicked, this,
                 [this, index] { m_calculator->Number_Click(index); });
+            m_numberKeys.at(static_cast<std::size_t>(index)) = key;
             break;
         case layout::Control::Operator:
             connect(key, &QPushButton::clicked, this,
                 [this, index] { m_calculator->Operator_Click(index); });
+            m_operatorKeys.at(static_cast<std::size_t>(index)) = key;
             break;
         case layout::Control::Decimal:
             connect(key, &QPushButton::clicked, this, [this] { m_calculator->Decimal_Click(); });
+            m_decimalKey = key;
             break;
         case layout::Control::JustDid:
         case layout::Control::Action:
@@ -203,7 +245,97 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
         // Consumed here, so the move does not reach the window background as well.
         return true;
     }
+    if (watched == m_readout && event->type() == QEvent::ContextMenu) {
+        showReadoutMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void CalculatorWindow::copyReadout()
+{
+    QGuiApplication::clipboard()->setText(m_readout->text());
+}
+
+void CalculatorWindow::showReadoutMenu(const QPoint &globalPosition)
+{
+    // Made on demand: most sessions never open it, and the window opens sooner without it.
+    QMenu menu(this);
+    QAction *copy = menu.addAction(tr("&Copy"), this, &CalculatorWindow::copyReadout);
+    copy->setShortcut(QKeySequence::Copy);
+    menu.exec(globalPosition);
+}
+
+// A key of the keyboard arrives here wherever the focus is in the window: a focused key button
+// takes Space and Tab for itself and passes every other key up to the window.
+void CalculatorWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copyReadout();
+        return;
+    }
+    QAbstractButton *key = onScreenKeyFor(*event);
+    if (key == nullptr) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    pressFromKeyboard(key);
+}
+
+QAbstractButton *CalculatorWindow::onScreenKeyFor(const QKeyEvent &event) const
+{
+    const std::optional<keyboard::KeyTarget> target = keyboard::keyTargetOf(event);
+    if (!target)
+        return nullptr;
+    const auto index = static_cast<std::size_t>(target->index);
+    switch (target->control) {
+    case layout::Control::Number:
+        return m_numberKeys.at(index);
+    case layout::Control::Operator:
+        return m_operatorKeys.at(index);
+    case layout::Control::Decimal:
+        return m_decimalKey;
+    case layout::Control::Reset:
+        return m_resetKey;
+    case layout::Control::JustDid:
+    case layout::Control::Action:
+    case layout::Control::Readout:
+        break;
+    }
+    return nullptr;
+}
+
+// The key is clicked at once, so keys typed faster than a click animation all count and run in
+// the order typed; only the look of the press outlasts it. (An animated click would swallow a
+// second press of the same key that comes within its 100 ms.)
+void CalculatorWindow::pressFromKeyboard(QAbstractButton *key)
+{
+    releaseKeyShownDown();
+    QPointer<QAbstractButton> guard(key);
+    key->click();
+    // The click may have opened the warning box, and the window may have closed while it was open.
+    if (guard.isNull())
+        return;
+    key->setDown(true);
+    m_keyShownDown = key;
+    m_keyRelease.start(KeyShownDownMs, this);
+}
+
+void CalculatorWindow::releaseKeyShownDown()
+{
+    m_keyRelease.stop();
+    if (!m_keyShownDown.isNull())
+        m_keyShownDown->setDown(false);
+    m_keyShownDown.clear();
+}
+
+void CalculatorWindow::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_keyRelease.timerId()) {
+        releaseKeyShownDown();
+        return;
+    }
+    QWidget::timerEvent(event);
 }
 
 } // namespace tallimax

@@ -126,6 +126,59 @@ constexpr std::string_view captionOf(const ControlSpec &spec)
     return "0.";
 }
 
+// What a screen reader says for a key; "X" and "/" read badly aloud. Labels have no name of
+// their own: they are read by their text, which changes as the calculator works.
+constexpr std::string_view accessibleNameOf(const ControlSpec &spec)
+{
+    constexpr std::array<std::string_view, 10> DigitNames = { "Zero", "One", "Two", "Three", "Four",
+        "Five", "Six", "Seven", "Eight", "Nine" };
+    switch (spec.control) {
+    case Control::Reset:
+        return "Reset all";
+    case Control::Number:
+        return DigitNames.at(static_cast<std::size_t>(spec.index));
+    case Control::Operator: {
+        const std::string_view caption = captionOf(spec);
+        if (caption == "/")
+            return "Divide";
+        if (caption == "+")
+            return "Plus";
+        if (caption == "X")
+            return "Multiply";
+        if (caption == "-")
+            return "Minus";
+        if (caption == "=")
+            return "Equals";
+        return caption;
+    }
+    case Control::Decimal:
+        return "Decimal point";
+    case Control::JustDid:
+    case Control::Action:
+    case Control::Readout:
+        break;
+    }
+    return {};
+}
+
+// What a label is for, told by a screen reader after its text.
+constexpr std::string_view accessibleDescriptionOf(const ControlSpec &spec)
+{
+    switch (spec.control) {
+    case Control::Readout:
+        return "Readout: the number being typed or the last result";
+    case Control::Action:
+        return "Action panel: what the calculator just did";
+    case Control::Reset:
+    case Control::Number:
+    case Control::Operator:
+    case Control::Decimal:
+    case Control::JustDid:
+        break;
+    }
+    return {};
+}
+
 // The control's name; a key of an array adds its index, as in "Number7".
 std::string objectNameOf(const ControlSpec &spec);
 

@@ -1,0 +1,306 @@
+#include "tests/window/window_test_support.h"
+
+#include "window/calculator_window.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QList>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+namespace tallimax {
+
+namespace {
+
+// A name change told to assistive technology: which object, and its name at that moment.
+struct Announcement
+{
+    QObject *object;
+    QString name;
+};
+QList<Announcement> &announcements()
+{
+    static QList<Announcement> list;
+    return list;
+}
+
+void recordAnnouncement(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::NameChanged)
+        return;
+    QAccessibleInterface *accessible = event->accessibleInterface();
+    announcements().append({ event->object(),
+        accessible != nullptr ? accessible->text(QAccessible::Name) : QString() });
+}
+
+// The window, keeping every text the engine gives the two labels.
+class RecordingWindow : public CalculatorWindow
+{
+public:
+    void SetReadout(const std::string &text) override
+    {
+        readouts << QString::fromStdString(text);
+        CalculatorWindow::SetReadout(text);
+    }
+    void SetAction(const std::string &text) override
+    {
+        actions << QString::fromStdString(text);
+        CalculatorWindow::SetAction(text);
+    }
+
+    QStringList readouts;
+    QStringList actions;
+};
+
+// The texts a label shows in turn when given these texts from this one on: a text equal to the
+// one already shown is no change.
+QStringList changesFrom(QString shown, const QStringList &given)
+{
+    QStringList changes;
+    for (const QString &text : given) {
+        if (text != shown)
+            changes << text;
+        shown = text;
+    }
+    return changes;
+}
+
+} // namespace
+
+// The window as a screen reader sees it, read through the accessible tree in the process. Name
+// changes reach assistive technology only while a bridge to it is active; the run with the
+// AT-SPI bus sets TALLIMAX_ACCESSIBILITY_BRIDGE and checks them, the offscreen run skips them.
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void everyKeyHasAName_data();
+    void everyKeyHasAName();
+    void theWindowListsItsKeysAndLabels();
+    void labelsReadTheirCurrentText_data();
+    void labelsReadTheirCurrentText();
+    void textChangesAreAnnounced_data();
+    void textChangesAreAnnounced();
+
+private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
+    void clickKeys(const QString &keys);
+    QStringList announcedNamesOf(const QObject *object) const;
+
+    std::unique_ptr<RecordingWindow> m_window;
+};
+
+void AccessibilityTest::initTestCase()
+{
+    QAccessible::installUpdateHandler(recordAnnouncement);
+    if (qEnvironmentVariableIsSet("TALLIMAX_ACCESSIBILITY_BRIDGE")) {
+        // The bridge connects to the accessibility bus after the event loop has run a while.
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 20000);
+    }
+}
+
+void AccessibilityTest::init()
+{
+    m_window = std::make_unique<RecordingWindow>();
+    m_window->calculator().Form_Load();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    announcements().clear();
+}
+
+void AccessibilityTest::cleanup()
+{
+    m_window.reset();
+}
+
+void AccessibilityTest::clickKeys(const QString &keys)
+{
+    for (const QChar key : keys)
+        QTest::mouseClick(testing::findKey(*m_window, key), Qt::LeftButton);
+}
+
+QStringList AccessibilityTest::announcedNamesOf(const QObject *object) const
+{
+    QStringList names;
+    for (const Announcement &announcement : announcements()) {
+        if (announcement.object == object)
+            names << announcement.name;
+    }
+    return names;
+}
+
+void AccessibilityTest::everyKeyHasAName_data()
+{
+    QTest::addColumn<QChar>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("readout");
+
+    // The key, what a screen reader says for it, and the readout after pressing it from the
+    // accessible tree as the first key.
+    const QStringList digits = { "Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven",
+        "Eight", "Nine" };
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QChar key = QChar(u'0' + digit);
+        QTest::newRow(qPrintable(digits[digit])) << key << digits[digit] << QString(key) + '.';
+    }
+    QTest::newRow(".") << QChar(u'.') << "Decimal point"
+                       << "0.";
+    QTest::newRow("/") << QChar(u'/') << "Divide"
+                       << "0.";
+    QTest::newRow("+") << QChar(u'+') << "Plus"
+                       << "0.";
+    QTest::newRow("X") << QChar(u'X') << "Multiply"
+                       << "0.";
+    QTest::newRow("-") << QChar(u'-') << "Minus"
+                       << "-0.";
+    QTest::newRow("=") << QChar(u'=') << "Equals"
+                       << "0.";
+    QTest::newRow("RESET ALL") << QChar(u'R') << "Reset all"
+                               << "0.";
+}
+
+void AccessibilityTest::everyKeyHasAName()
+{
+    QFETCH(QChar, key);
+    QFETCH(QString, name);
+    QFETCH(QString, readout);
+
+    QAbstractButton *button = testing::findKey(*m_window, key);
+    QVERIFY(button != nullptr);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(accessible != nullptr && accessible->isValid());
+    QCOMPARE(accessible->role(), QAccessible::Button);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QVERIFY(accessible->state().focusable);
+
+    // The reader's "press" runs the key exactly as a click does.
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    QVERIFY(actions != nullptr);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    // Qt presses a button for assistive technology with an animated click.
+    QTRY_COMPARE(testing::findLabel(*m_window, "Readout")->text(), readout);
+}
+
+void AccessibilityTest::theWindowListsItsKeysAndLabels()
+{
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
+    QVERIFY(window != nullptr);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tallimax version 1"));
+
+    // Seventeen keys with seventeen different names, and three labels read by their text.
+    QSet<QString> keyNames;
+    QStringList labelTexts;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface *child = window->child(i);
+        QVERIFY(child != nullptr);
+        QCOMPARE(child->parent(), window);
+        if (child->role() == QAccessible::Button)
+            keyNames.insert(child->text(QAccessible::Name));
+        else if (child->role() == QAccessible::StaticText)
+            labelTexts << child->text(QAccessible::Name);
+        else
+            QFAIL(qPrintable(QStringLiteral("unexpected role %1").arg(int(child->role()))));
+    }
+    QCOMPARE(keyNames.size(), 17);
+    QVERIFY(!keyNames.contains(QString()));
+    labelTexts.sort();
+    QCOMPARE(labelTexts, QStringList({ "0.", "Action", "Just Did:" }));
+}
+
+void AccessibilityTest::labelsReadTheirCurrentText_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("description");
+
+    const QString readoutRole =
+        QStringLiteral("Readout: the number being typed or the last result");
+    const QString actionRole = QStringLiteral("Action panel: what the calculator just did");
+    QTest::newRow("readout at start") << "Readout"
+                                      << ""
+                                      << "0." << readoutRole;
+    QTest::newRow("readout while typing") << "Readout"
+                                          << "12.5"
+                                          << "12.5" << readoutRole;
+    QTest::newRow("readout result") << "Readout"
+                                    << "7/2="
+                                    << "3.5" << readoutRole;
+    QTest::newRow("action at start") << "bla"
+                                     << ""
+                                     << "Action" << actionRole;
+    QTest::newRow("action after a sum") << "bla"
+                                        << "7+2="
+                                        << "Plus(+)" << actionRole;
+    QTest::newRow("action after reset") << "bla"
+                                        << "7+2=R"
+                                        << "Action" << actionRole;
+    QTest::newRow("static label") << "Label1"
+                                  << "7+2="
+                                  << "Just Did:" << QString();
+}
+
+void AccessibilityTest::labelsReadTheirCurrentText()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(QString, description);
+
+    clickKeys(keys);
+    QAccessibleInterface *accessible =
+        QAccessible::queryAccessibleInterface(testing::findLabel(*m_window, label));
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), QAccessible::StaticText);
+    QCOMPARE(accessible->text(QAccessible::Name), text);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
+}
+
+void AccessibilityTest::textChangesAreAnnounced_data()
+{
+    QTest::addColumn<QString>("keys");
+
+    QTest::newRow("a sum") << "7+2=";
+    QTest::newRow("a negative product") << "12.5X-2=";
+    QTest::newRow("operators in a row") << "2++-3=";
+    QTest::newRow("reset") << "4+5=R";
+}
+
+void AccessibilityTest::textChangesAreAnnounced()
+{
+    QFETCH(QString, keys);
+    if (!QAccessible::isActive())
+        QSKIP("No accessibility bridge is active on this platform");
+
+    QLabel *readout = testing::findLabel(*m_window, "Readout");
+    QLabel *action = testing::findLabel(*m_window, "bla");
+    const QString readoutAtStart = readout->text();
+    const QString actionAtStart = action->text();
+    m_window->readouts.clear();
+    m_window->actions.clear();
+    announcements().clear();
+
+    clickKeys(keys);
+
+    // Each change is announced once, on the label itself, with the new text already its name;
+    // a text written again unchanged is not announced.
+    QVERIFY(!m_window->readouts.isEmpty());
+    QCOMPARE(announcedNamesOf(readout), changesFrom(readoutAtStart, m_window->readouts));
+    QCOMPARE(announcedNamesOf(action), changesFrom(actionAtStart, m_window->actions));
+    QCOMPARE(announcedNamesOf(readout).constLast(), readout->text());
+}
+
+} // namespace tallimax
+
+QTEST_MAIN(tallimax::AccessibilityTest)
+#include "accessibility_test.moc"
