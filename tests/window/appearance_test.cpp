@@ -1,0 +1,230 @@
+#include "tests/window/window_test_support.h"
+
+#include "window/calculator_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QPalette>
+#include <QSet>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace tallimax {
+
+namespace {
+
+// A dark desktop theme: light text on dark backgrounds everywhere.
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    palette.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    palette.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+    palette.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
+    palette.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    palette.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    return palette;
+}
+
+// The pixels of an image that have exactly this colour.
+int countOf(const QImage &image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += static_cast<int>(image.pixel(x, y) == colour);
+    }
+    return count;
+}
+
+// The darkest and the lightest grey level inside a rectangle of an image.
+std::pair<int, int> greyRange(const QImage &image, const QRect &area)
+{
+    int darkest = 255;
+    int lightest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            darkest = std::min(darkest, grey);
+            lightest = std::max(lightest, grey);
+        }
+    }
+    return { darkest, lightest };
+}
+
+} // namespace
+
+// How the window looks on a scaled screen and under a dark theme. CTest runs it with
+// QT_SCALE_FACTOR 1, 1.5 and 2.
+class AppearanceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowScalesAsAWhole();
+    void iconsStaySharp();
+    void readoutIsBlackOnItsOwnColourInADarkTheme();
+    void themeChangeWhileOpen();
+
+private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
+    void openWindow();
+    // A control's rectangle in device pixels of a grab of the whole window.
+    QRect devicePixelsOf(const QWidget &control) const;
+
+    std::unique_ptr<CalculatorWindow> m_window;
+    qreal m_scale = 1;
+};
+
+void AppearanceTest::init()
+{
+    bool ok = false;
+    m_scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble(&ok);
+    QVERIFY(ok);
+}
+
+void AppearanceTest::cleanup()
+{
+    m_window.reset();
+    QApplication::setPalette(QPalette());
+}
+
+void AppearanceTest::openWindow()
+{
+    m_window = std::make_unique<CalculatorWindow>();
+    m_window->calculator().Form_Load();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+QRect AppearanceTest::devicePixelsOf(const QWidget &control) const
+{
+    const QRectF logical = control.geometry();
+    return QRectF(logical.topLeft() * m_scale, logical.size() * m_scale).toAlignedRect();
+}
+
+void AppearanceTest::windowScalesAsAWhole()
+{
+    openWindow();
+    QCOMPARE(m_window->devicePixelRatioF(), m_scale);
+    // The layout is the same in logical pixels; the screen shows it larger, all of it.
+    QCOMPARE(m_window->size(), QSize(550, 267));
+    const QImage shown = m_window->grab().toImage();
+    QCOMPARE(shown.size(), QSize(qRound(550 * m_scale), qRound(267 * m_scale)));
+
+    // The readout's white fills its whole scaled rectangle, right up to the frame.
+    const QLabel *readout = testing::findLabel(*m_window, "Readout");
+    const QRect readoutPixels = devicePixelsOf(*readout);
+    const QPoint nearBottomRight =
+        readoutPixels.bottomRight() - QPoint(qRound(4 * m_scale), qRound(4 * m_scale));
+    QCOMPARE(QColor(shown.pixel(nearBottomRight)), QColor(Qt::white));
+}
+
+void AppearanceTest::iconsStaySharp()
+{
+    openWindow();
+    auto *reset = m_window->findChild<QAbstractButton *>("rset");
+    QVERIFY(reset != nullptr);
+
+    const QImage picture = m_window->windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
+    QCOMPARE(picture.size(), QSize(32, 32));
+    QSet<QRgb> pictureColours;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            pictureColours.insert(picture.pixel(x, y));
+    }
+
+    // At this scale the icon has as many device pixels as it needs, and only the picture's own
+    // colours: a smoothed enlargement would blend neighbouring colours at every edge.
+    const int devicePixels = qRound(32 * m_scale);
+    for (const QIcon &icon : { m_window->windowIcon(), reset->icon() }) {
+        const QImage scaled = icon.pixmap(QSize(32, 32), m_scale).toImage();
+        QCOMPARE(scaled.size(), QSize(devicePixels, devicePixels));
+        for (int y = 0; y < scaled.height(); ++y) {
+            for (int x = 0; x < scaled.width(); ++x)
+                QVERIFY2(pictureColours.contains(scaled.pixel(x, y)),
+                    qPrintable(QStringLiteral("blended pixel at %1,%2").arg(x).arg(y)));
+        }
+    }
+
+    // On the key as painted: the picture's red and yellow, which the style never uses, appear in
+    // the same amount as in the sharp rendering, so the icon is whole and unsmoothed.
+    const QImage sharp = reset->icon().pixmap(QSize(32, 32), m_scale).toImage();
+    const QImage key = reset->grab().toImage();
+    for (const QRgb colour : { qRgb(0xFF, 0, 0), qRgb(0xFF, 0xFF, 0) }) {
+        QVERIFY(countOf(sharp, colour) > 0);
+        QCOMPARE(countOf(key, colour), countOf(sharp, colour));
+    }
+}
+
+void AppearanceTest::readoutIsBlackOnItsOwnColourInADarkTheme()
+{
+    QApplication::setPalette(darkPalette());
+    openWindow();
+    const QLabel *readout = testing::findLabel(*m_window, "Readout");
+
+    // The readout sets both of its colours, in every state of the window.
+    for (const auto group : { QPalette::Active, QPalette::Inactive }) {
+        QCOMPARE(readout->palette().color(group, readout->backgroundRole()), QColor(Qt::white));
+        QCOMPARE(readout->palette().color(group, readout->foregroundRole()), QColor(Qt::black));
+    }
+    // Everything else takes the theme whole: both colours from the theme, none of its own.
+    for (const QWidget *control :
+        m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (control == readout)
+            continue;
+        const QPalette palette = control->palette();
+        QCOMPARE(palette.color(control->backgroundRole()),
+            darkPalette().color(control->backgroundRole()));
+        QCOMPARE(palette.color(control->foregroundRole()),
+            darkPalette().color(control->foregroundRole()));
+    }
+
+    // As painted: black digits on white, grey after the pointer passes, and the "Just Did:" label
+    // light on the dark window.
+    const QRect digits = devicePixelsOf(*readout).adjusted(
+        qRound(10 * m_scale), qRound(10 * m_scale), qRound(-10 * m_scale), qRound(-10 * m_scale));
+    auto [darkest, lightest] = greyRange(m_window->grab().toImage(), digits);
+    QCOMPARE(lightest, 255);
+    QVERIFY2(darkest < 64, qPrintable(QString::number(darkest)));
+
+    m_window->Readout_MouseMove();
+    std::tie(darkest, lightest) = greyRange(m_window->grab().toImage(), digits);
+    QCOMPARE(lightest, 0xC0);
+    QVERIFY2(darkest < 64, qPrintable(QString::number(darkest)));
+
+    const QLabel *justDid = testing::findLabel(*m_window, "Label1");
+    std::tie(darkest, lightest) = greyRange(m_window->grab().toImage(), devicePixelsOf(*justDid));
+    QCOMPARE(darkest, qGray(darkPalette().color(QPalette::Window).rgb()));
+    QVERIFY2(lightest > 192, qPrintable(QString::number(lightest)));
+}
+
+void AppearanceTest::themeChangeWhileOpen()
+{
+    openWindow();
+    QLabel *readout = testing::findLabel(*m_window, "Readout");
+    QLabel *action = testing::findLabel(*m_window, "bla");
+    m_window->Readout_MouseMove();
+
+    // The desktop switches to a dark theme with the calculator open.
+    QApplication::setPalette(darkPalette());
+    QTRY_COMPARE(action->palette().color(action->foregroundRole()),
+        darkPalette().color(QPalette::WindowText));
+    QCOMPARE(readout->palette().color(readout->backgroundRole()), QColor(0xC0, 0xC0, 0xC0));
+    QCOMPARE(readout->palette().color(readout->foregroundRole()), QColor(Qt::black));
+    m_window->Form_MouseMove();
+    QCOMPARE(readout->palette().color(readout->backgroundRole()), QColor(Qt::white));
+    QCOMPARE(readout->palette().color(readout->foregroundRole()), QColor(Qt::black));
+}
+
+} // namespace tallimax
+
+QTEST_MAIN(tallimax::AppearanceTest)
+#include "appearance_test.moc"
