@@ -5,6 +5,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(TALLIMAX_APP_ID));
 
     // The window makes its controls and then its engine; loading runs once before any event.
     tallimax::CalculatorWindow window;

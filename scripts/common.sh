@@ -6,8 +6,10 @@ TALLIMAX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Packages needed to build and start the calculator.
 TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 # Further packages the tests need: GoogleTest, an X server and the X tools for the smoke test;
-# a D-Bus session and the accessibility bus for the screen-reader test.
-TALLIMAX_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core)
+# a D-Bus session and the accessibility bus for the screen-reader test; the desktop's file
+# checkers, and what cpack needs to build and check the Debian package.
+TALLIMAX_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core
+    desktop-file-utils appstream dpkg-dev file)
 
 # Installs whichever of the given packages are missing; does nothing when all are present.
 ensure_packages() {
