@@ -15,15 +15,16 @@
 
 #include "engine/calculator.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,8 +38,7 @@ constexpr std::array<std::string_view, 3> Separators = { ".", ",", "\u066B" };
 
 [[noreturn]] void fail(std::string_view what, std::string_view text)
 {
-    std::fprintf(stderr, "engine_fuzzer: %.*s: \"%.*s\"\n", static_cast<int>(what.size()),
-        what.data(), static_cast<int>(text.size()), text.data());
+    std::cerr << "engine_fuzzer: " << what << ": \"" << text << "\"\n" << std::flush;
     std::abort();
 }
 
@@ -137,11 +137,7 @@ bool readsAsExpected(std::optional<double> engine, std::optional<double> expecte
 
 bool isOneOf(std::string_view text, std::initializer_list<std::string_view> allowed)
 {
-    for (const std::string_view one : allowed) {
-        if (text == one)
-            return true;
-    }
-    return false;
+    return std::ranges::find(allowed, text) != allowed.end();
 }
 
 // A view that checks every text as the engine writes it.
@@ -154,7 +150,7 @@ public:
 
     void SetReadout(const std::string &text) override
     {
-        ++readouts;
+        ++m_calls.readouts;
         check(!text.empty(), "empty readout");
         if (m_relaxed) {
             // Whatever separator the text was written with, it holds nothing else.
@@ -171,7 +167,7 @@ public:
 
     void SetAction(const std::string &text) override
     {
-        actions.push_back(text);
+        m_calls.actions.push_back(text);
         check(isOneOf(text,
                   { texts::Action, texts::Plus, texts::Minus, texts::Times, texts::Divide,
                       texts::DivideByZero, texts::Overflow }),
@@ -180,23 +176,25 @@ public:
 
     void ShowWarning(const std::string &prompt, const std::string &title) override
     {
-        ++warnings;
+        ++m_calls.warnings;
         check(prompt == texts::WarningPrompt, "unknown warning prompt", prompt);
         check(title == texts::WarningTitle, "unknown warning title", title);
     }
 
     // What the engine did during the current call.
-    void clear()
+    struct Calls
     {
-        readouts = 0;
-        warnings = 0;
-        actions.clear();
-    }
-    int readouts = 0;
-    int warnings = 0;
-    std::vector<std::string> actions;
+        int readouts = 0;
+        int warnings = 0;
+        std::vector<std::string> actions;
+
+        bool changedNothingButTheReadout() const { return warnings == 0 && actions.empty(); }
+    };
+    const Calls &calls() const { return m_calls; }
+    void clear() { m_calls = {}; }
 
 private:
+    Calls m_calls;
     const std::string &m_separator;
     const bool &m_relaxed;
 };
@@ -212,10 +210,52 @@ std::optional<double> expectedValue(const CellValue &value, std::string_view sep
     return 0.0;
 }
 
+// What an evaluation must come to: the new value (nothing when the accumulator stays), the
+// action text (empty when it stays) and whether the warning box comes up.
+struct Evaluation
+{
+    std::optional<double> result;
+    std::string_view action;
+    bool divideByZero = false;
+};
+
+Evaluation expectedEvaluation(
+    std::string_view pending, std::optional<double> accumulator, std::optional<double> operand)
+{
+    if (!operand)
+        return { std::nullopt, texts::Overflow };
+    if (pending == "=")
+        return { operand, {} };
+    if (pending == "/" && *operand == 0.0)
+        return { std::nullopt, texts::DivideByZero, true };
+    if (!accumulator)
+        return { std::nullopt, texts::Overflow };
+    const double a = *accumulator;
+    const double b = *operand;
+    double value = 0.0;
+    std::string_view action;
+    if (pending == "+") {
+        value = a + b;
+        action = texts::Plus;
+    } else if (pending == "-") {
+        value = a - b;
+        action = texts::Minus;
+    } else if (pending == "X") {
+        value = a * b;
+        action = texts::Times;
+    } else {
+        value = a / b;
+        action = texts::Divide;
+    }
+    if (!std::isfinite(value))
+        return { std::nullopt, texts::Overflow };
+    return { value, action };
+}
+
 class Session
 {
 public:
-    Session() { calculator.Form_Load(); }
+    Session() { m_calculator.Form_Load(); }
 
     void run(const std::uint8_t *data, std::size_t size)
     {
@@ -241,10 +281,11 @@ private:
     {
         switch (command) {
         case '.':
-            view.clear();
-            calculator.Decimal_Click();
+            m_view.clear();
+            m_calculator.Decimal_Click();
             afterCall();
-            check(view.warnings == 0 && view.actions.empty(), "the point changed the action panel");
+            check(
+                m_view.calls().changedNothingButTheReadout(), "the point changed the action panel");
             return;
         case '/':
             operatorKey(0);
@@ -265,22 +306,22 @@ private:
             reset();
             return;
         case 'L':
-            relaxed = false;
-            view.clear();
-            calculator.Form_Load();
+            m_relaxed = false;
+            m_view.clear();
+            m_calculator.Form_Load();
             afterCall();
             return;
         case 'p':
         case 'c':
         case 'a':
-            separator = Separators[command == 'p' ? 0 : command == 'c' ? 1 : 2];
+            m_separator = Separators[command == 'p' ? 0 : command == 'c' ? 1 : 2];
             reset();
             return;
         case 'P':
         case 'C':
         case 'A':
-            separator = Separators[command == 'P' ? 0 : command == 'C' ? 1 : 2];
-            relaxed = true;
+            m_separator = Separators[command == 'P' ? 0 : command == 'C' ? 1 : 2];
+            m_relaxed = true;
             return;
         default:
             if (isDigit(command))
@@ -290,32 +331,32 @@ private:
 
     void reset()
     {
-        relaxed = false;
-        view.clear();
-        calculator.rset_Click();
+        m_relaxed = false;
+        m_view.clear();
+        m_calculator.rset_Click();
         afterCall();
-        check(view.actions.size() == 1 && view.actions.back() == texts::Action,
+        check(m_view.calls().actions.size() == 1 && m_view.calls().actions.back() == texts::Action,
             "reset without \"Action\"");
     }
 
     void numberKey(std::int16_t index)
     {
-        const CalculatorState before = calculator.state();
-        view.clear();
-        calculator.Number_Click(index);
+        const CalculatorState before = m_calculator.state();
+        m_view.clear();
+        m_calculator.Number_Click(index);
         if (index < 0 || index >= static_cast<std::int16_t>(NumberCaptions.size())) {
             ignored(before);
             return;
         }
         afterCall();
-        check(view.warnings == 0 && view.actions.empty(), "a digit changed the action panel");
+        check(m_view.calls().changedNothingButTheReadout(), "a digit changed the action panel");
     }
 
     void operatorKey(std::int16_t index)
     {
-        const CalculatorState before = calculator.state();
-        view.clear();
-        calculator.Operator_Click(index);
+        const CalculatorState before = m_calculator.state();
+        m_view.clear();
+        m_calculator.Operator_Click(index);
         if (index < 0 || index >= static_cast<std::int16_t>(OperatorCaptions.size())) {
             ignored(before);
             return;
@@ -324,15 +365,15 @@ private:
         // Only a second operand typed after the first one leads to an evaluation.
         const bool evaluated = before.OperandCount == 1 && IsText(before.InputState, "NUMS");
         if (!evaluated)
-            check(view.warnings == 0 && view.actions.empty(), "action without an evaluation");
-        else if (!relaxed)
+            check(m_view.calls().changedNothingButTheReadout(), "action without an evaluation");
+        else if (!m_relaxed)
             checkEvaluation(before, OperatorCaptions[static_cast<std::size_t>(index)]);
     }
 
     void ignored(const CalculatorState &before)
     {
-        const CalculatorState &after = calculator.state();
-        check(view.readouts == 0 && view.warnings == 0 && view.actions.empty(),
+        const CalculatorState &after = m_calculator.state();
+        check(m_view.calls().readouts == 0 && m_view.calls().changedNothingButTheReadout(),
             "a key that does not exist reached the view");
         check(after.ReadoutText == before.ReadoutText && after.Accumulator == before.Accumulator
                 && after.Operand == before.Operand && after.PointEntered == before.PointEntered
@@ -345,7 +386,7 @@ private:
     // What must hold between any two calls.
     void afterCall()
     {
-        const CalculatorState &state = calculator.state();
+        const CalculatorState &state = m_calculator.state();
         const std::string &readout = state.ReadoutText;
         check(state.OperandCount == 0 || state.OperandCount == 1, "operand count out of range");
         if (state.OperandCount == 1) {
@@ -353,56 +394,31 @@ private:
             check(pending != nullptr && isOneOf(*pending, { "/", "+", "X", "-", "=" }),
                 "an operand without a pending operator");
         }
-        if (relaxed)
+        if (m_relaxed)
             return;
         if (IsText(state.InputState, "NUMS"))
-            check(readout.find(separator) != std::string::npos,
+            check(readout.find(m_separator) != std::string::npos,
                 "a number being typed without the separator", readout);
         // Whatever the readout holds is read again by the next operator key.
-        check(readsAsExpected(ToNumber(readout, separator), expectedNumber(readout, separator)),
+        check(readsAsExpected(ToNumber(readout, m_separator), expectedNumber(readout, m_separator)),
             "readout that does not read back as its value", readout);
     }
 
     // Checks one evaluation against the operands it started from.
     void checkEvaluation(const CalculatorState &before, std::string_view caption)
     {
-        const CalculatorState &after = calculator.state();
+        const CalculatorState &after = m_calculator.state();
         const std::string pending = std::get<std::string>(before.PendingOp);
-        const std::optional<double> operand = expectedNumber(before.ReadoutText, separator);
-        const std::optional<double> accumulator = expectedValue(before.Accumulator, separator);
+        const std::optional<double> operand = expectedNumber(before.ReadoutText, m_separator);
+        const std::optional<double> accumulator = expectedValue(before.Accumulator, m_separator);
 
-        std::optional<double> result;
-        std::string_view action;
-        bool divideByZero = false;
-        if (operand && pending == "=") {
-            result = operand;
-        } else if (operand && pending == "/" && *operand == 0.0) {
-            divideByZero = true;
-            action = texts::DivideByZero;
-        } else if (operand && accumulator) {
-            const double a = *accumulator;
-            const double b = *operand;
-            const double value = pending == "+" ? a + b
-                : pending == "-"                ? a - b
-                : pending == "X"                ? a * b
-                                                : a / b;
-            if (std::isfinite(value)) {
-                result = value;
-                action = pending == "+" ? texts::Plus
-                    : pending == "-"    ? texts::Minus
-                    : pending == "X"    ? texts::Times
-                                        : texts::Divide;
-            }
-        }
-        if (!result && !divideByZero)
-            action = texts::Overflow;
+        const auto [result, action, divideByZero] =
+            expectedEvaluation(pending, accumulator, operand);
 
-        check(view.warnings == (divideByZero ? 1 : 0), "warning count", pending);
-        if (action.empty())
-            check(view.actions.empty(), "action text after \"=\"");
-        else
-            check(view.actions.size() == 1 && view.actions.back() == action, "wrong action",
-                view.actions.empty() ? std::string_view() : view.actions.back());
+        const auto &actions = m_view.calls().actions;
+        check(m_view.calls().warnings == (divideByZero ? 1 : 0), "warning count", pending);
+        check(action.empty() ? actions.empty() : actions.size() == 1 && actions.back() == action,
+            "wrong action", actions.empty() ? std::string_view() : actions.back());
         check(after.OperandCount == 1, "operand count after an evaluation");
         check(IsText(after.PendingOp, caption), "pending operator after an evaluation");
         if (result) {
@@ -413,33 +429,43 @@ private:
                 after.Accumulator == before.Accumulator, "a refused evaluation changed the value");
         }
 
-        // The readout shows the value held, to fifteen significant digits.
-        if (const auto *held = std::get_if<double>(&after.Accumulator)) {
-            if (*held == 0.0) {
-                check(
-                    after.ReadoutText == "0", "zero shown with more than \"0\"", after.ReadoutText);
-            } else {
-                const std::optional<double> shown = ToNumber(after.ReadoutText, separator);
-                check(shown && std::fabs(*shown - *held) <= std::fabs(*held) * 1e-14,
-                    "readout far from the value held", after.ReadoutText);
-            }
-        } else if (const auto *text = std::get_if<std::string>(&after.Accumulator)) {
-            check(after.ReadoutText == *text, "readout is not the text held", after.ReadoutText);
-        }
+        checkShownValue();
     }
 
-    std::string separator = std::string(Separators[0]);
-    bool relaxed = false;
-    CheckingView view{ separator, relaxed };
-    Calculator calculator{ view, [this] {
-                              return separator;
-                          } };
+    // The readout shows the value held, to fifteen significant digits.
+    void checkShownValue()
+    {
+        const CalculatorState &state = m_calculator.state();
+        if (const auto *text = std::get_if<std::string>(&state.Accumulator)) {
+            check(state.ReadoutText == *text, "readout is not the text held", state.ReadoutText);
+            return;
+        }
+        const auto *held = std::get_if<double>(&state.Accumulator);
+        if (held == nullptr)
+            return;
+        if (*held == 0.0) {
+            check(state.ReadoutText == "0", "zero shown with more than \"0\"", state.ReadoutText);
+            return;
+        }
+        const std::optional<double> shown = ToNumber(state.ReadoutText, m_separator);
+        check(shown && std::fabs(*shown - *held) <= std::fabs(*held) * 1e-14,
+            "readout far from the value held", state.ReadoutText);
+    }
+
+    std::string m_separator = std::string(Separators[0]);
+    bool m_relaxed = false;
+    CheckingView m_view{ m_separator, m_relaxed };
+    Calculator m_calculator{ m_view, [this] {
+                                return m_separator;
+                            } };
 };
 
 } // namespace
 } // namespace tallimax
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+// The entry point libFuzzer calls, by the name it requires.
+extern "C" int LLVMFuzzerTestOneInput( // NOLINT(readability-identifier-naming)
+    const std::uint8_t *data, std::size_t size)
 {
     tallimax::Session session;
     session.run(data, size);

@@ -9,17 +9,19 @@
 #include <iterator>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
+// The fuzz target's entry point, named as libFuzzer requires.
+extern "C" int LLVMFuzzerTestOneInput( // NOLINT(readability-identifier-naming)
+    const std::uint8_t *data, std::size_t size);
 
 namespace {
 
 void replay(const std::filesystem::path &file)
 {
     std::ifstream in(file, std::ios::binary);
-    const std::vector<char> bytes{ std::istreambuf_iterator<char>(in),
+    const std::vector<std::uint8_t> bytes{ std::istreambuf_iterator<char>(in),
         std::istreambuf_iterator<char>() };
     std::cerr << "replaying " << file.string() << '\n';
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
+    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
 }
 
 } // namespace
