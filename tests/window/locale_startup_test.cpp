@@ -1,0 +1,88 @@
+#include "tests/window/window_test_support.h"
+
+#include "window/calculator_window.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace tallimax {
+
+// Start-up in whatever locale the environment names, broken ones included. The test's
+// environment says which separator the window should end up with, in TEST_EXPECTED_SEPARATOR.
+class LocaleStartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startsWithZeroAndTheSeparator();
+    void calculates_data();
+    void calculates();
+
+private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
+    // An expected text written with "." in the separator under test.
+    QString localized(QString text) const { return text.replace('.', m_separator); }
+
+    QString m_separator;
+};
+
+void LocaleStartupTest::initTestCase()
+{
+    m_separator = qEnvironmentVariable("TEST_EXPECTED_SEPARATOR");
+    QVERIFY2(!m_separator.isEmpty(), "TEST_EXPECTED_SEPARATOR is not set");
+    qInfo("LANG=%s LC_ALL=%s LC_NUMERIC=%s: separator \"%s\"", qgetenv("LANG").constData(),
+        qgetenv("LC_ALL").constData(), qgetenv("LC_NUMERIC").constData(),
+        systemDecimalSeparator().c_str());
+}
+
+void LocaleStartupTest::startsWithZeroAndTheSeparator()
+{
+    // As the program starts: the window, its engine, then loading.
+    CalculatorWindow window;
+    window.calculator().Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(testing::findLabel(window, "Readout")->text(), QStringLiteral("0") + m_separator);
+}
+
+void LocaleStartupTest::calculates_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("readout");
+
+    QTest::newRow("fraction typed") << "12.5+2="
+                                    << "14.5";
+    QTest::newRow("fraction shown") << "7/2="
+                                    << "3.5";
+    QTest::newRow("fifteen digits") << "2/3="
+                                    << "0.666666666666667";
+    QTest::newRow("negative fraction") << "-.5X3="
+                                       << "-1.5";
+    QTest::newRow("large exponent") << "10000000000X10000000000="
+                                    << "1E+20";
+    QTest::newRow("small exponent") << "1.5/100000="
+                                    << "1.5E-05";
+    // "=" takes the shown text as the next operand: it must read back in the same locale.
+    QTest::newRow("shown text read back") << "1/4==X2="
+                                          << "0.5";
+    QTest::newRow("exponent read back") << "1.5/100000==X2="
+                                        << "3E-05";
+}
+
+void LocaleStartupTest::calculates()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, readout);
+
+    CalculatorWindow window;
+    window.calculator().Form_Load();
+    window.show();
+    for (const QChar key : keys)
+        QTest::mouseClick(testing::findKey(window, key), Qt::LeftButton);
+    QCOMPARE(testing::findLabel(window, "Readout")->text(), localized(readout));
+}
+
+} // namespace tallimax
+
+QTEST_MAIN(tallimax::LocaleStartupTest)
+#include "locale_startup_test.moc"
