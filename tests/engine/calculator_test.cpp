@@ -80,7 +80,6 @@ constexpr const char *M = "Minus(-)";
 constexpr const char *T = "Double(X);";
 constexpr const char *D = "Division (/)";
 constexpr const char *Z = "The user was a moron and tried to divide by zero!";
-constexpr const char *O = "Overflow";
 
 struct Sequence
 {
