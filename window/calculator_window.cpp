@@ -1,6 +1,6 @@
 #include "window/calculator_window.h"
 
-#include "window/icon.xpm"
+#include "window/icon.h"
 #include "window/keyboard.h"
 #include "window/layout.h"
 
@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -21,6 +22,9 @@
 #include <QTimerEvent>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <optional>
 #include <utility>
@@ -57,15 +61,22 @@ QRect pixelGeometry(const layout::ControlSpec &spec)
         layout::toPixels(spec.height) };
 }
 
+template <std::size_t N> QPixmap toPixmap(const std::array<std::uint32_t, N> &pixels, int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    std::memcpy(image.bits(), pixels.data(), sizeof pixels);
+    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
+}
+
 // The 32 by 32 picture, with larger renderings for screens that scale by 1.5, 2 and 3. Each
 // picture pixel becomes a whole block of screen pixels, so the icon stays sharp instead of being
-// smoothed into a blur.
+// smoothed into a blur. All four were made when the program was compiled.
 QIcon makeIcon()
 {
-    const QPixmap picture(std::data(tallimax_icon_xpm));
-    QIcon icon(picture);
-    for (const int size : { 48, 64, 96 })
-        icon.addPixmap(picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    QIcon icon(toPixmap(icon::Pixels32, 32));
+    icon.addPixmap(toPixmap(icon::Pixels48, 48));
+    icon.addPixmap(toPixmap(icon::Pixels64, 64));
+    icon.addPixmap(toPixmap(icon::Pixels96, 96));
     return icon;
 }
 
