@@ -4,6 +4,10 @@
 
 int main(int argc, char *argv[])
 {
+    // The calculator sets its own fonts and colours, so it asks the desktop for none. On GNOME
+    // this keeps Qt from loading its GTK theme plugin, and GTK with it, before the first paint;
+    // the warning box then shows in Qt's default font and icon instead of the desktop's.
+    QApplication::setDesktopSettingsAware(false);
     QApplication application(argc, argv);
     // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLIMAX_APP_ID));
