@@ -8,7 +8,6 @@
 #include "engine/calculator_view.h"
 
 #include <benchmark/benchmark.h>
-
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -31,7 +30,10 @@ public:
 
 NullView nullView;
 
-std::string pointSeparator() { return "."; }
+std::string pointSeparator()
+{
+    return ".";
+}
 
 // "1 +" and then a number being typed whose readout holds `digits` digits: "0." followed by
 // digits - 1 fraction digits. Every operator key then has a pending "+" to apply.

@@ -21,7 +21,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -58,6 +57,7 @@ struct Sample
     double paintMs = 0;
     double pssKb = 0;
     double rssKb = 0;
+    double ussKb = 0; // private pages only: unlike PSS, not lowered by other processes
     double cpuMs = 0; // user + system from /proc/PID/stat
     double onCpuMs = 0; // sum of the threads' schedstat run time
     double libraries = 0;
@@ -65,11 +65,12 @@ struct Sample
     int paintWidth = 0;
     int paintHeight = 0;
     bool damagedBeforeMap = false;
+    bool firstPaintWhole = false; // the first damage covered the whole window
 };
 
 double nowMs()
 {
-    timespec ts {};
+    timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
@@ -110,8 +111,8 @@ double statCpuMs(pid_t pid)
     // Fields 14 and 15 of the line (utime, stime); the tokens start at field 3.
     if (tokens.size() < 13)
         return 0;
-    const double ticks = std::strtod(tokens[11].c_str(), nullptr)
-        + std::strtod(tokens[12].c_str(), nullptr);
+    const double ticks =
+        std::strtod(tokens[11].c_str(), nullptr) + std::strtod(tokens[12].c_str(), nullptr);
     return ticks * 1e3 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
@@ -176,14 +177,13 @@ std::optional<long> windowPid(Display *display, Window window)
 class Probe
 {
 public:
-    Probe(Display *display, int damageEventBase, double settleMs, double timeoutMs,
-        int killSignal)
-        : m_display(display)
-        , m_root(DefaultRootWindow(display))
-        , m_damageNotify(damageEventBase + XDamageNotify)
-        , m_settleMs(settleMs)
-        , m_timeoutMs(timeoutMs)
-        , m_killSignal(killSignal)
+    Probe(Display *display, int damageEventBase, double settleMs, double timeoutMs, int killSignal)
+        : m_display(display),
+          m_root(DefaultRootWindow(display)),
+          m_damageNotify(damageEventBase + XDamageNotify),
+          m_settleMs(settleMs),
+          m_timeoutMs(timeoutMs),
+          m_killSignal(killSignal)
     {
         XSelectInput(m_display, m_root, SubstructureNotifyMask);
         XSync(m_display, False);
@@ -210,6 +210,7 @@ public:
 
         Sample sample;
         Window window = None;
+        XWindowAttributes attributes{};
         std::set<Window> damaged;
         double mappedAt = 0;
         double paintedAt = 0;
@@ -218,12 +219,13 @@ public:
 
         while (nowMs() - start < m_timeoutMs && !(settled && paintedAt > 0)) {
             while (XPending(m_display) > 0) {
-                XEvent event {};
+                XEvent event{};
                 XNextEvent(m_display, &event);
                 const double at = nowMs();
                 if (event.type == CreateNotify && event.xcreatewindow.parent == m_root
                     && !event.xcreatewindow.override_redirect) {
-                    XDamageCreate(m_display, event.xcreatewindow.window, XDamageReportRawRectangles);
+                    XDamageCreate(
+                        m_display, event.xcreatewindow.window, XDamageReportRawRectangles);
                     XFlush(m_display);
                 } else if (event.type == MapNotify && event.xmap.event == m_root
                     && !event.xmap.override_redirect && window == None
@@ -231,6 +233,7 @@ public:
                     window = event.xmap.window;
                     mappedAt = at;
                     sample.damagedBeforeMap = damaged.count(window) > 0;
+                    XGetWindowAttributes(m_display, window, &attributes);
                 } else if (event.type == m_damageNotify) {
                     const auto &damage = reinterpret_cast<const XDamageNotifyEvent &>(event);
                     if (window == None) {
@@ -239,6 +242,9 @@ public:
                         paintedAt = at;
                         sample.paintWidth = damage.area.width;
                         sample.paintHeight = damage.area.height;
+                        sample.firstPaintWhole = damage.area.x == 0 && damage.area.y == 0
+                            && damage.area.width == attributes.width
+                            && damage.area.height == attributes.height;
                     }
                 }
             }
@@ -246,10 +252,12 @@ public:
                 settle(pid, sample);
                 settled = true;
             }
+            if (settled && paintedAt > 0)
+                break;
             double wait = m_timeoutMs - (nowMs() - start);
             if (mappedAt > 0 && !settled)
                 wait = std::min(wait, m_settleMs - (nowMs() - mappedAt));
-            pollfd readable { fd, POLLIN, 0 };
+            pollfd readable{ fd, POLLIN, 0 };
             poll(&readable, 1, std::max(0, static_cast<int>(wait) + 1));
         }
 
@@ -270,7 +278,7 @@ private:
     {
         XSync(m_display, False);
         while (XPending(m_display) > 0) {
-            XEvent event {};
+            XEvent event{};
             XNextEvent(m_display, &event);
         }
     }
@@ -280,6 +288,7 @@ private:
         const std::string smaps = readFile("/proc/" + std::to_string(pid) + "/smaps_rollup");
         sample.pssKb = smapsField(smaps, "Pss");
         sample.rssKb = smapsField(smaps, "Rss");
+        sample.ussKb = smapsField(smaps, "Private_Clean") + smapsField(smaps, "Private_Dirty");
         sample.cpuMs = statCpuMs(pid);
         const auto [onCpu, threads] = schedstatMs(pid);
         sample.onCpuMs = onCpu;
@@ -297,6 +306,7 @@ private:
 
 struct Figure
 {
+    const char *key;
     const char *label;
     const char *unit;
     double Sample::*field;
@@ -305,14 +315,15 @@ struct Figure
 };
 
 constexpr Figure Figures[] = {
-    { "exec to window mapped", "ms", &Sample::mapMs, 1, 1 },
-    { "exec to first paint", "ms", &Sample::paintMs, 1, 1 },
-    { "PSS at map + settle", "MB", &Sample::pssKb, 1.0 / 1024, 2 },
-    { "RSS at map + settle", "MB", &Sample::rssKb, 1.0 / 1024, 2 },
-    { "user + system CPU (stat, 10 ms ticks)", "ms", &Sample::cpuMs, 1, 0 },
-    { "on-CPU time, all threads (schedstat)", "ms", &Sample::onCpuMs, 1, 1 },
-    { "shared libraries mapped", "", &Sample::libraries, 1, 0 },
-    { "threads", "", &Sample::threads, 1, 0 },
+    { "map_ms", "exec to window mapped", "ms", &Sample::mapMs, 1, 1 },
+    { "paint_ms", "exec to first paint", "ms", &Sample::paintMs, 1, 1 },
+    { "pss_mb", "PSS at map + settle", "MB", &Sample::pssKb, 1.0 / 1024, 2 },
+    { "rss_mb", "RSS at map + settle", "MB", &Sample::rssKb, 1.0 / 1024, 2 },
+    { "uss_mb", "USS (private) at map + settle", "MB", &Sample::ussKb, 1.0 / 1024, 2 },
+    { "cpu_ms", "user + system CPU (stat, 10 ms ticks)", "ms", &Sample::cpuMs, 1, 0 },
+    { "oncpu_ms", "on-CPU time, all threads (schedstat)", "ms", &Sample::onCpuMs, 1, 1 },
+    { "libraries", "shared libraries mapped", "", &Sample::libraries, 1, 0 },
+    { "threads", "threads", "", &Sample::threads, 1, 0 },
 };
 
 struct Summary
@@ -341,10 +352,12 @@ void usage()
 {
     std::fprintf(stderr,
         "usage: startup_probe [--runs N] [--warmup N] [--settle-ms MS] [--pause-ms MS]\n"
-        "                     [--timeout-ms MS] [--term] [--csv FILE] NAME=COMMAND...\n"
+        "                     [--timeout-ms MS] [--term] [--csv FILE] [--summary FILE]\n"
+        "                     NAME=COMMAND...\n"
         "Starts the commands interleaved, N times each, on $DISPLAY. The last one is the\n"
         "baseline that the ratios divide by. --term ends each program with SIGTERM rather\n"
-        "than SIGKILL, so that a wrapper such as valgrind can write its results.\n");
+        "than SIGKILL, so that a wrapper such as valgrind can write its results. --csv\n"
+        "keeps every sample; --summary writes NAME, FIGURE, median, min and max, tab-separated.\n");
 }
 
 } // namespace
@@ -358,6 +371,7 @@ int main(int argc, char *argv[])
     double timeoutMs = 20000;
     int killSignal = SIGKILL;
     std::string csvPath;
+    std::string summaryPath;
     std::vector<Program> programs;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -376,6 +390,8 @@ int main(int argc, char *argv[])
             killSignal = SIGTERM;
         else if (arg == "--csv" && hasValue)
             csvPath = argv[++i];
+        else if (arg == "--summary" && hasValue)
+            summaryPath = argv[++i];
         else if (const std::size_t eq = arg.find('='); eq != std::string::npos && eq > 0)
             programs.push_back({ arg.substr(0, eq), arg.substr(eq + 1) });
         else {
@@ -408,8 +424,9 @@ int main(int argc, char *argv[])
     std::vector<std::vector<Sample>> samples(programs.size());
     std::FILE *csv = csvPath.empty() ? nullptr : std::fopen(csvPath.c_str(), "w");
     if (csv != nullptr)
-        std::fprintf(csv, "program,run,map_ms,paint_ms,paint_w,paint_h,pss_kb,rss_kb,cpu_ms,"
-                          "oncpu_ms,libraries,threads\n");
+        std::fprintf(csv,
+            "program,run,map_ms,paint_ms,paint_w,paint_h,pss_kb,rss_kb,uss_kb,cpu_ms,"
+            "oncpu_ms,libraries,threads\n");
 
     int failures = 0;
     int damagedBeforeMap = 0;
@@ -426,10 +443,11 @@ int main(int argc, char *argv[])
             damagedBeforeMap += sample->damagedBeforeMap ? 1 : 0;
             samples[p].push_back(*sample);
             if (csv != nullptr)
-                std::fprintf(csv, "%s,%d,%.3f,%.3f,%d,%d,%.0f,%.0f,%.0f,%.3f,%.0f,%.0f\n",
+                std::fprintf(csv, "%s,%d,%.3f,%.3f,%d,%d,%.0f,%.0f,%.0f,%.0f,%.3f,%.0f,%.0f\n",
                     programs[p].name.c_str(), round, sample->mapMs, sample->paintMs,
                     sample->paintWidth, sample->paintHeight, sample->pssKb, sample->rssKb,
-                    sample->cpuMs, sample->onCpuMs, sample->libraries, sample->threads);
+                    sample->ussKb, sample->cpuMs, sample->onCpuMs, sample->libraries,
+                    sample->threads);
         }
     }
     if (csv != nullptr)
@@ -454,6 +472,7 @@ int main(int argc, char *argv[])
         std::printf("---:|");
     std::printf("\n");
 
+    std::FILE *summaryFile = summaryPath.empty() ? nullptr : std::fopen(summaryPath.c_str(), "w");
     for (const Figure &figure : Figures) {
         std::vector<Summary> summaries;
         for (const auto &programSamples : samples) {
@@ -461,6 +480,10 @@ int main(int argc, char *argv[])
             for (const Sample &sample : programSamples)
                 values.push_back(sample.*figure.field * figure.scale);
             summaries.push_back(summarize(values));
+            if (summaryFile != nullptr)
+                std::fprintf(summaryFile, "%s\t%s\t%.4f\t%.4f\t%.4f\n",
+                    programs[summaries.size() - 1].name.c_str(), figure.key,
+                    summaries.back().median, summaries.back().min, summaries.back().max);
         }
         std::printf("| %s%s%s%s |", figure.label, *figure.unit != '\0' ? " (" : "", figure.unit,
             *figure.unit != '\0' ? ")" : "");
@@ -469,9 +492,8 @@ int main(int argc, char *argv[])
                 format(summary.min, figure.decimals).c_str(),
                 format(summary.max, figure.decimals).c_str());
         for (std::size_t p = 0; p < base; ++p) {
-            const double ratio = summaries[base].median != 0
-                ? summaries[p].median / summaries[base].median
-                : 0;
+            const double ratio =
+                summaries[base].median != 0 ? summaries[p].median / summaries[base].median : 0;
             const double difference = summaries[p].median - summaries[base].median;
             std::printf(" %.3f (%s%s) |", ratio, difference >= 0 ? "+" : "",
                 format(difference, figure.decimals).c_str());
@@ -479,13 +501,19 @@ int main(int argc, char *argv[])
         std::printf("\n");
     }
 
+    if (summaryFile != nullptr)
+        std::fclose(summaryFile);
+
     for (std::size_t p = 0; p < programs.size(); ++p) {
         const Sample &last = samples[p].back();
-        std::printf("\n%s: %zu of %d starts measured; first damage after map %d x %d px.",
-            programs[p].name.c_str(), samples[p].size(), runs, last.paintWidth,
+        const auto whole = std::count_if(samples[p].begin(), samples[p].end(),
+            [](const Sample &sample) { return sample.firstPaintWhole; });
+        std::printf("\n%s: %zu of %d starts measured; in %td of them the first damage after the "
+                    "map covered the whole window (%d x %d px in the last).",
+            programs[p].name.c_str(), samples[p].size(), runs, whole, last.paintWidth,
             last.paintHeight);
     }
-    std::printf("\nFailed starts: %d. Windows damaged before their map: %d.\n", failures,
-        damagedBeforeMap);
+    std::printf(
+        "\nFailed starts: %d. Windows damaged before their map: %d.\n", failures, damagedBeforeMap);
     return failures > 0 ? 1 : 0;
 }
