@@ -16,6 +16,9 @@ int main(int argc, char *argv[])
     tallimax::CalculatorWindow window;
     window.calculator().Form_Load();
     window.show();
+    // Take the keyboard focus. A window manager gives it to a new window anyway; on a bare X
+    // server nobody does, and keys typed before the first click would go wherever the pointer is.
+    window.activateWindow();
 
     // Closing the window, the last one, ends the event loop and the program.
     return QApplication::exec();

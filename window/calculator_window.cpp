@@ -220,6 +220,11 @@ void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string 
         QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    // Keys go back to the calculator. A window manager hands the focus back to the window under
+    // a closed dialog; on a bare X server the focus would fall to the screen's root and the next
+    // keys would be lost.
+    if (isVisible())
+        activateWindow();
 }
 
 void CalculatorWindow::SetReadoutBackColor(const QColor &colour)

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Starts the real program in a virtual X server, finds its window by title, checks its size and
-# that it cannot be resized, then closes it.
+# Starts the real program in a virtual X server with no window manager, finds its window by title,
+# checks its size, that it cannot be resized and that keys typed reach it, then closes it.
 # Usage: smoke_test.sh path/to/tallimax
 set -eu
 
@@ -42,6 +42,44 @@ printf '%s\n' "$hints" | grep -q 'program specified minimum size: 550 by 267' \
 printf '%s\n' "$hints" | grep -q 'program specified maximum size: 550 by 267' \
     || fail "no maximum size of 550 by 267: $hints"
 
+# The X window holding the keyboard focus, or "none"; PointerRoot and no focus count as none.
+focus_window() {
+    xdotool getwindowfocus 2>/dev/null || echo none
+}
+
+# Waits up to five seconds for the keyboard focus to reach the window.
+wait_for_focus() {
+    tries=50
+    while [ "$(focus_window)" != "$window" ]; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || fail "$1: the keyboard focus is on $(focus_window), not on the window"
+        sleep 0.1
+    done
+}
+
+# No window manager runs here, so nobody but the program gives its window the keyboard focus.
+# The pointer rests outside the window: keys reach the calculator only through that focus.
+xdotool mousemove 700 500
+wait_for_focus "at start"
+
+# 8 / 0 = typed on the keyboard opens the warning box; Return closes it, and the focus comes back
+# to the window for the keys that follow.
+xdotool key --delay 50 8 slash 0 equal
+timeout 10 xdotool search --sync --onlyvisible --name '^Message From Vor$' >/dev/null \
+    || fail "keys typed did not reach the calculator: no warning box after 8 / 0 ="
+xdotool key Return
+tries=50
+while xdotool search --onlyvisible --name '^Message From Vor$' >/dev/null; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || fail "Return did not close the warning box"
+    sleep 0.1
+done
+wait_for_focus "after the warning box"
+xdotool key --delay 50 slash 0 equal
+timeout 10 xdotool search --sync --onlyvisible --name '^Message From Vor$' >/dev/null \
+    || fail "keys typed after the warning box were lost"
+xdotool key Escape
+
 kill "$pid"
 wait "$pid" || true
-echo "Tallimax opened its 550x267 window titled 'Tallimax version 1'"
+echo "Tallimax opened its 550x267 window titled 'Tallimax version 1' and took keys typed into it"
