@@ -3,6 +3,7 @@
 #include "window/icon.h"
 #include "window/keyboard.h"
 #include "window/layout.h"
+#include "window/readout_label.h"
 
 #include <QAccessibleWidget>
 #include <QClipboard>
@@ -128,7 +129,10 @@ void CalculatorWindow::createControls()
         const QString name = QString::fromStdString(layout::objectNameOf(spec));
 
         if (layout::kindOf(spec.control) == layout::Kind::Label) {
-            auto *label = new QLabel(caption, this);
+            // The readout elides a number too long for it; the other two labels never overflow.
+            QLabel *label = spec.control == layout::Control::Readout
+                ? new ReadoutLabel(caption, this)
+                : new QLabel(caption, this);
             label->setObjectName(name);
             label->setGeometry(pixelGeometry(spec));
             // Captions are shown exactly as given, never read as markup.
@@ -138,7 +142,7 @@ void CalculatorWindow::createControls()
             if (spec.control == layout::Control::Readout) {
                 label->setFont(toFont(layout::ReadoutFont));
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                // The digits just typed stay in view when a long number overflows the left edge.
+                // The digits just typed stay in view when a long number overflows the readout.
                 label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 label->setIndent(6);
                 label->setAutoFillBackground(true);

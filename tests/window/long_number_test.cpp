@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 
@@ -11,13 +12,15 @@
 
 namespace tallimax {
 
-// Numbers far longer than the readout: every digit is kept, and the keys stay quick.
+// Numbers far longer than the readout: every digit is kept, the readout shows the end of the
+// number, and the keys stay quick.
 class LongNumberTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void tenThousandDigitsThenEveryOperator();
+    void aNumberTooLongForTheReadoutShowsItsEnd();
 };
 
 void LongNumberTest::tenThousandDigitsThenEveryOperator()
@@ -62,6 +65,54 @@ void LongNumberTest::tenThousandDigitsThenEveryOperator()
     // The calculation goes on.
     type(QStringLiteral("R2X3="));
     QCOMPARE(readout->text(), QStringLiteral("6"));
+}
+
+// What the readout looks like, in device pixels.
+QImage pictureOf(QLabel &readout)
+{
+    return readout.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void LongNumberTest::aNumberTooLongForTheReadoutShowsItsEnd()
+{
+    CalculatorWindow window;
+    window.calculator().Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLabel *readout = testing::findLabel(window, "Readout");
+    const auto type = [&window](const QString &keys) {
+        for (const QChar key : keys)
+            QTest::mouseClick(testing::findKey(window, key), Qt::LeftButton);
+    };
+
+    type(QStringLiteral("5"));
+    const QImage shortNumber = pictureOf(*readout);
+    const QString digits = QStringLiteral("1234567890").repeated(6);
+    type('R' + digits);
+    const QImage longNumber = pictureOf(*readout);
+    // Screen readers and Copy still get every digit.
+    QCOMPARE(readout->text(), digits + '.');
+
+    // The frame and the indent inside it stay clear of text: the first digits are not drawn cut
+    // off at the frame, or over it.
+    QCOMPARE(longNumber.size(), shortNumber.size());
+    const qreal scale = longNumber.devicePixelRatio();
+    const int margin = qRound((readout->contentsRect().left() + readout->indent()) * scale);
+    QVERIFY(margin > 0);
+    for (int y = 0; y < longNumber.height(); ++y) {
+        for (int x = 0; x < margin; ++x) {
+            QVERIFY2(longNumber.pixel(x, y) == shortNumber.pixel(x, y),
+                qPrintable(QStringLiteral("text drawn at (%1, %2)").arg(x).arg(y)));
+        }
+    }
+
+    // A negative number keeps its sign in view: it does not look like the positive one.
+    const QString nines(50, '9');
+    type('R' + nines);
+    const QImage positive = pictureOf(*readout);
+    type("R-" + nines);
+    QCOMPARE(readout->text(), '-' + nines + '.');
+    QVERIFY(pictureOf(*readout) != positive);
 }
 
 } // namespace tallimax
