@@ -8,6 +8,12 @@ int main(int argc, char *argv[])
     // this keeps Qt from loading its GTK theme plugin, and GTK with it, before the first paint;
     // the warning box then shows in Qt's default font and icon instead of the desktop's.
     QApplication::setDesktopSettingsAware(false);
+    // Qt joins the desktop's accessibility bus only if assistive technology was switched on when
+    // the program started, and does not notice it being switched on later: a screen reader
+    // started after the calculator, or a tool that reads the tree without switching it on, would
+    // find nothing. Join whenever the bus runs, as GTK programs do. Costs nothing without a bus.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication application(argc, argv);
     // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLIMAX_APP_ID));
