@@ -13,7 +13,17 @@ if [ "${1:-}" != "--inside" ]; then
             exit "$skip"
         fi
     done
-    exec dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" sh "$0" --inside "$@"
+    # The bus puts its socket in the runtime directory, or in ~/.cache/at-spi when there is none,
+    # where another session's bus, a desktop's or another test run's, would take it over or
+    # remove it. A private directory keeps them apart, and settings kept in memory keep the user's
+    # accessibility setting out of it.
+    runtime=$(mktemp -d)
+    trap 'rm -rf "$runtime"' EXIT
+    status=0
+    XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
+        dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" sh "$0" --inside "$@" \
+        || status=$?
+    exit "$status"
 fi
 shift
 
