@@ -1,5 +1,6 @@
 #include "window/calculator_window.h"
 
+#include "window/accessible_label.h"
 #include "window/icon.h"
 #include "window/keyboard.h"
 #include "window/layout.h"
@@ -82,12 +83,17 @@ QIcon makeIcon()
 }
 
 // Assistive technology sees the calculator as an application window (a frame, to AT-SPI) named
-// by its caption; Qt would present a plain top-level widget as a mere client area.
+// by its caption; Qt would present a plain top-level widget as a mere client area. The window's
+// three labels offer their text as text as well as by name. Other labels, such as the warning
+// box's, stay as Qt presents them.
 QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
 {
     if (className == QLatin1String(CalculatorWindow::staticMetaObject.className())
         && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label != nullptr && qobject_cast<CalculatorWindow *>(label->parentWidget()) != nullptr)
+        return new AccessibleLabel(label);
     return nullptr;
 }
 

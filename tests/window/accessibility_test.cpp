@@ -264,6 +264,20 @@ void AccessibilityTest::labelsReadTheirCurrentText()
     QCOMPARE(accessible->role(), QAccessible::StaticText);
     QCOMPARE(accessible->text(QAccessible::Name), text);
     QCOMPARE(accessible->text(QAccessible::Description), description);
+
+    // The same text is offered as text, which review modes and testing tools read, character by
+    // character or whole.
+    QAccessibleTextInterface *textInterface = accessible->textInterface();
+    QVERIFY(textInterface != nullptr);
+    const auto length = static_cast<int>(text.size());
+    QCOMPARE(textInterface->characterCount(), length);
+    QCOMPARE(textInterface->text(0, textInterface->characterCount()), text);
+    int start = -1;
+    int end = -1;
+    QCOMPARE(textInterface->textAtOffset(length - 1, QAccessible::CharBoundary, &start, &end),
+        text.right(1));
+    QCOMPARE(start, length - 1);
+    QCOMPARE(end, length);
 }
 
 void AccessibilityTest::textChangesAreAnnounced_data()

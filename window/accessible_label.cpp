@@ -1,0 +1,92 @@
+#include "window/accessible_label.h"
+
+#include <QLabel>
+
+namespace tallimax {
+
+AccessibleLabel::AccessibleLabel(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText)
+{ }
+
+QString AccessibleLabel::shownText() const
+{
+    return static_cast<const QLabel *>(object())->text();
+}
+
+QString AccessibleLabel::text(QAccessible::Text kind) const
+{
+    // A name set on the label would take the place of its text; the window sets none.
+    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+        return shownText();
+    return QAccessibleWidget::text(kind);
+}
+
+QAccessible::State AccessibleLabel::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    return state;
+}
+
+void *AccessibleLabel::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString AccessibleLabel::text(int startOffset, int endOffset) const
+{
+    return shownText().mid(startOffset, endOffset - startOffset);
+}
+
+int AccessibleLabel::characterCount() const
+{
+    return static_cast<int>(shownText().size());
+}
+
+int AccessibleLabel::cursorPosition() const
+{
+    return 0;
+}
+
+void AccessibleLabel::setCursorPosition(int /*position*/) { }
+
+void AccessibleLabel::selection(int /*selectionIndex*/, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = 0;
+}
+
+int AccessibleLabel::selectionCount() const
+{
+    return 0;
+}
+
+void AccessibleLabel::addSelection(int /*startOffset*/, int /*endOffset*/) { }
+
+void AccessibleLabel::removeSelection(int /*selectionIndex*/) { }
+
+void AccessibleLabel::setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/)
+{ }
+
+QString AccessibleLabel::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    // One run without attributes over the whole text.
+    *startOffset = offset < 0 || offset > characterCount() ? -1 : 0;
+    *endOffset = *startOffset < 0 ? -1 : characterCount();
+    return {};
+}
+
+QRect AccessibleLabel::characterRect(int /*offset*/) const
+{
+    return {};
+}
+
+int AccessibleLabel::offsetAtPoint(const QPoint & /*point*/) const
+{
+    return -1;
+}
+
+void AccessibleLabel::scrollToSubstring(int /*startIndex*/, int /*endIndex*/) { }
+
+} // namespace tallimax
