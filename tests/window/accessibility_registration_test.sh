@@ -1,37 +1,14 @@
 #!/bin/sh
-# Starts the real program beside an accessibility bus, as a desktop session runs one, with nobody
-# having switched assistive technology on, and checks that the accessibility registry lists it:
-# a screen reader started later, or a tool that reads the tree without switching it on, must
-# find the calculator. Once with the bus running before the program, once with the bus started
-# after it.
-# Usage: accessibility_registration_test.sh path/to/tallimax
+# Starts the real program beside a desktop's accessibility bus with nobody having switched
+# assistive technology on, and checks that the accessibility registry lists it: a screen reader
+# started later, or a tool that reads the tree without switching it on, must find the calculator.
+# bus-first starts the bus before the program, program-first after it. Runs inside a D-Bus
+# session and an X server of its own: with_accessibility_bus.sh --no-bus.
+# Usage: accessibility_registration_test.sh path/to/tallimax bus-first|program-first
 set -eu
 
-skip=77
 program=$1
-
-if [ "${2:-}" != "--inside" ]; then
-    for tool in xvfb-run dbus-run-session dbus-send; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "$tool is not installed: skipping"
-            exit "$skip"
-        fi
-    done
-    if [ ! -x /usr/libexec/at-spi-bus-launcher ]; then
-        echo "at-spi2-core is not installed: skipping"
-        exit "$skip"
-    fi
-    # A private runtime directory keeps the bus's socket apart from any other session's, and
-    # settings kept in memory keep the user's accessibility setting out of it, both ways.
-    runtime=$(mktemp -d)
-    trap 'rm -rf "$runtime"' EXIT
-    for order in bus-first program-first; do
-        XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory dbus-run-session -- \
-            xvfb-run -a -s "-screen 0 800x600x24" sh "$0" "$program" --inside "$order"
-    done
-    exit 0
-fi
-order=$3
+order=$2
 
 pid=
 fail() {
@@ -40,8 +17,7 @@ fail() {
     exit 1
 }
 
-# Asking for the bus's address starts the bus, as a desktop session does at login. Nobody
-# switches accessibility on.
+# Asking for the bus's address starts the bus, as a desktop session does at login.
 start_bus() {
     address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
         org.a11y.Bus.GetAddress | tr -d ' ') || fail "the accessibility bus did not start"
@@ -68,16 +44,20 @@ registered() {
 }
 
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
-if [ "$order" = bus-first ]; then
+case $order in
+bus-first)
     start_bus
     "$program" &
     pid=$!
-else
+    ;;
+program-first)
     "$program" &
     pid=$!
     sleep 1
     start_bus
-fi
+    ;;
+*) fail "unknown order" ;;
+esac
 
 tries=100
 until registered; do

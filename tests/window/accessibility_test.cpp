@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace tallimax {
 
@@ -74,7 +75,7 @@ QStringList changesFrom(QString shown, const QStringList &given)
 // The window as a screen reader sees it, read through the accessible tree in the process. Name
 // changes reach assistive technology only while a bridge to it is active; the run with the
 // AT-SPI bus sets TALLIMAX_ACCESSIBILITY_BRIDGE and checks them, the offscreen run skips them.
-class AccessibilityTest : public QObject
+class AccessibilityTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
@@ -92,10 +93,10 @@ private slots:
     void textChangesAreAnnounced();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
-    void clickKeys(const QString &keys);
     QStringList announcedNamesOf(const QObject *object) const;
 
-    std::unique_ptr<RecordingWindow> m_window;
+    // The window under test, which records what it is given.
+    RecordingWindow *m_recording = nullptr;
 };
 
 void AccessibilityTest::initTestCase()
@@ -109,22 +110,16 @@ void AccessibilityTest::initTestCase()
 
 void AccessibilityTest::init()
 {
-    m_window = std::make_unique<RecordingWindow>();
-    m_window->calculator().Form_Load();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto window = std::make_unique<RecordingWindow>();
+    m_recording = window.get();
+    QVERIFY(openWindow(WaitFor::Exposed, std::move(window)));
     announcements().clear();
 }
 
 void AccessibilityTest::cleanup()
 {
-    m_window.reset();
-}
-
-void AccessibilityTest::clickKeys(const QString &keys)
-{
-    for (const QChar key : keys)
-        QTest::mouseClick(testing::findKey(*m_window, key), Qt::LeftButton);
+    m_recording = nullptr;
+    closeWindow();
 }
 
 QStringList AccessibilityTest::announcedNamesOf(const QObject *object) const
@@ -173,7 +168,7 @@ void AccessibilityTest::everyKeyHasAName()
     QFETCH(QString, name);
     QFETCH(QString, readout);
 
-    QAbstractButton *button = testing::findKey(*m_window, key);
+    QAbstractButton *button = onScreenKey(key);
     QVERIFY(button != nullptr);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
     QVERIFY(accessible != nullptr && accessible->isValid());
@@ -187,12 +182,12 @@ void AccessibilityTest::everyKeyHasAName()
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
     // Qt presses a button for assistive technology with an animated click.
-    QTRY_COMPARE(testing::findLabel(*m_window, "Readout")->text(), readout);
+    QTRY_COMPARE(readoutLabel()->text(), readout);
 }
 
 void AccessibilityTest::theWindowListsItsKeysAndLabels()
 {
-    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(calculatorWindow());
     QVERIFY(window != nullptr);
     QCOMPARE(window->role(), QAccessible::Window);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tallimax version 1"));
@@ -259,7 +254,7 @@ void AccessibilityTest::labelsReadTheirCurrentText()
 
     clickKeys(keys);
     QAccessibleInterface *accessible =
-        QAccessible::queryAccessibleInterface(testing::findLabel(*m_window, label));
+        QAccessible::queryAccessibleInterface(testing::findLabel(*calculatorWindow(), label));
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->role(), QAccessible::StaticText);
     QCOMPARE(accessible->text(QAccessible::Name), text);
@@ -296,21 +291,21 @@ void AccessibilityTest::textChangesAreAnnounced()
     if (!QAccessible::isActive())
         QSKIP("No accessibility bridge is active on this platform");
 
-    QLabel *readout = testing::findLabel(*m_window, "Readout");
-    QLabel *action = testing::findLabel(*m_window, "bla");
+    QLabel *readout = readoutLabel();
+    QLabel *action = actionLabel();
     const QString readoutAtStart = readout->text();
     const QString actionAtStart = action->text();
-    m_window->readouts.clear();
-    m_window->actions.clear();
+    m_recording->readouts.clear();
+    m_recording->actions.clear();
     announcements().clear();
 
     clickKeys(keys);
 
     // Each change is announced once, on the label itself, with the new text already its name;
     // a text written again unchanged is not announced.
-    QVERIFY(!m_window->readouts.isEmpty());
-    QCOMPARE(announcedNamesOf(readout), changesFrom(readoutAtStart, m_window->readouts));
-    QCOMPARE(announcedNamesOf(action), changesFrom(actionAtStart, m_window->actions));
+    QVERIFY(!m_recording->readouts.isEmpty());
+    QCOMPARE(announcedNamesOf(readout), changesFrom(readoutAtStart, m_recording->readouts));
+    QCOMPARE(announcedNamesOf(action), changesFrom(actionAtStart, m_recording->actions));
     QCOMPARE(announcedNamesOf(readout).constLast(), readout->text());
 }
 

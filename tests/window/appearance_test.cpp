@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
 namespace tallimax {
 
@@ -61,7 +60,7 @@ std::pair<int, int> greyRange(const QImage &image, const QRect &area)
 
 // How the window looks on a scaled screen and under a dark theme. CTest runs it with
 // QT_SCALE_FACTOR 1, 1.5 and 2.
-class AppearanceTest : public QObject
+class AppearanceTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
@@ -75,11 +74,9 @@ private slots:
     void themeChangeWhileOpen();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
-    void openWindow();
     // A control's rectangle in device pixels of a grab of the whole window.
     QRect devicePixelsOf(const QWidget &control) const;
 
-    std::unique_ptr<CalculatorWindow> m_window;
     qreal m_scale = 1;
 };
 
@@ -92,16 +89,8 @@ void AppearanceTest::init()
 
 void AppearanceTest::cleanup()
 {
-    m_window.reset();
+    closeWindow();
     QApplication::setPalette(QPalette());
-}
-
-void AppearanceTest::openWindow()
-{
-    m_window = std::make_unique<CalculatorWindow>();
-    m_window->calculator().Form_Load();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 QRect AppearanceTest::devicePixelsOf(const QWidget &control) const
@@ -112,15 +101,15 @@ QRect AppearanceTest::devicePixelsOf(const QWidget &control) const
 
 void AppearanceTest::windowScalesAsAWhole()
 {
-    openWindow();
-    QCOMPARE(m_window->devicePixelRatioF(), m_scale);
+    QVERIFY(openWindow());
+    QCOMPARE(calculatorWindow()->devicePixelRatioF(), m_scale);
     // The layout is the same in logical pixels; the screen shows it larger, all of it.
-    QCOMPARE(m_window->size(), QSize(550, 267));
-    const QImage shown = m_window->grab().toImage();
+    QCOMPARE(calculatorWindow()->size(), QSize(550, 267));
+    const QImage shown = calculatorWindow()->grab().toImage();
     QCOMPARE(shown.size(), QSize(qRound(550 * m_scale), qRound(267 * m_scale)));
 
     // The readout's white fills its whole scaled rectangle, right up to the frame.
-    const QLabel *readout = testing::findLabel(*m_window, "Readout");
+    const QLabel *readout = readoutLabel();
     const QRect readoutPixels = devicePixelsOf(*readout);
     const QPoint nearBottomRight =
         readoutPixels.bottomRight() - QPoint(qRound(4 * m_scale), qRound(4 * m_scale));
@@ -129,11 +118,11 @@ void AppearanceTest::windowScalesAsAWhole()
 
 void AppearanceTest::iconsStaySharp()
 {
-    openWindow();
-    auto *reset = m_window->findChild<QAbstractButton *>("rset");
+    QVERIFY(openWindow());
+    auto *reset = calculatorWindow()->findChild<QAbstractButton *>("rset");
     QVERIFY(reset != nullptr);
 
-    const QImage picture = m_window->windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
+    const QImage picture = calculatorWindow()->windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
     QCOMPARE(picture.size(), QSize(32, 32));
     QSet<QRgb> pictureColours;
     for (int y = 0; y < picture.height(); ++y) {
@@ -144,7 +133,7 @@ void AppearanceTest::iconsStaySharp()
     // At this scale the icon has as many device pixels as it needs, and only the picture's own
     // colours: a smoothed enlargement would blend neighbouring colours at every edge.
     const int devicePixels = qRound(32 * m_scale);
-    for (const QIcon &icon : { m_window->windowIcon(), reset->icon() }) {
+    for (const QIcon &icon : { calculatorWindow()->windowIcon(), reset->icon() }) {
         const QImage scaled = icon.pixmap(QSize(32, 32), m_scale).toImage();
         QCOMPARE(scaled.size(), QSize(devicePixels, devicePixels));
         for (int y = 0; y < scaled.height(); ++y) {
@@ -167,8 +156,8 @@ void AppearanceTest::iconsStaySharp()
 void AppearanceTest::readoutIsBlackOnItsOwnColourInADarkTheme()
 {
     QApplication::setPalette(darkPalette());
-    openWindow();
-    const QLabel *readout = testing::findLabel(*m_window, "Readout");
+    QVERIFY(openWindow());
+    const QLabel *readout = readoutLabel();
 
     // The readout sets both of its colours, in every state of the window.
     for (const auto group : { QPalette::Active, QPalette::Inactive }) {
@@ -177,7 +166,7 @@ void AppearanceTest::readoutIsBlackOnItsOwnColourInADarkTheme()
     }
     // Everything else takes the theme whole: both colours from the theme, none of its own.
     for (const QWidget *control :
-        m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        calculatorWindow()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (control == readout)
             continue;
         const QPalette palette = control->palette();
@@ -191,27 +180,28 @@ void AppearanceTest::readoutIsBlackOnItsOwnColourInADarkTheme()
     // light on the dark window.
     const QRect digits = devicePixelsOf(*readout).adjusted(
         qRound(10 * m_scale), qRound(10 * m_scale), qRound(-10 * m_scale), qRound(-10 * m_scale));
-    auto [darkest, lightest] = greyRange(m_window->grab().toImage(), digits);
+    auto [darkest, lightest] = greyRange(calculatorWindow()->grab().toImage(), digits);
     QCOMPARE(lightest, 255);
     QVERIFY2(darkest < 64, qPrintable(QString::number(darkest)));
 
-    m_window->Readout_MouseMove();
-    std::tie(darkest, lightest) = greyRange(m_window->grab().toImage(), digits);
+    calculatorWindow()->Readout_MouseMove();
+    std::tie(darkest, lightest) = greyRange(calculatorWindow()->grab().toImage(), digits);
     QCOMPARE(lightest, 0xC0);
     QVERIFY2(darkest < 64, qPrintable(QString::number(darkest)));
 
-    const QLabel *justDid = testing::findLabel(*m_window, "Label1");
-    std::tie(darkest, lightest) = greyRange(m_window->grab().toImage(), devicePixelsOf(*justDid));
+    const QLabel *justDid = testing::findLabel(*calculatorWindow(), "Label1");
+    std::tie(darkest, lightest) =
+        greyRange(calculatorWindow()->grab().toImage(), devicePixelsOf(*justDid));
     QCOMPARE(darkest, qGray(darkPalette().color(QPalette::Window).rgb()));
     QVERIFY2(lightest > 192, qPrintable(QString::number(lightest)));
 }
 
 void AppearanceTest::themeChangeWhileOpen()
 {
-    openWindow();
-    QLabel *readout = testing::findLabel(*m_window, "Readout");
-    QLabel *action = testing::findLabel(*m_window, "bla");
-    m_window->Readout_MouseMove();
+    QVERIFY(openWindow());
+    QLabel *readout = readoutLabel();
+    QLabel *action = actionLabel();
+    calculatorWindow()->Readout_MouseMove();
 
     // The desktop switches to a dark theme with the calculator open.
     QApplication::setPalette(darkPalette());
@@ -219,7 +209,7 @@ void AppearanceTest::themeChangeWhileOpen()
         darkPalette().color(QPalette::WindowText));
     QCOMPARE(readout->palette().color(readout->backgroundRole()), QColor(0xC0, 0xC0, 0xC0));
     QCOMPARE(readout->palette().color(readout->foregroundRole()), QColor(Qt::black));
-    m_window->Form_MouseMove();
+    calculatorWindow()->Form_MouseMove();
     QCOMPARE(readout->palette().color(readout->backgroundRole()), QColor(Qt::white));
     QCOMPARE(readout->palette().color(readout->foregroundRole()), QColor(Qt::black));
 }

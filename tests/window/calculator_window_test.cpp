@@ -14,11 +14,10 @@
 
 namespace tallimax {
 
-using testing::findKey;
 using testing::findLabel;
 
 // The window at work: clicks driving the engine, the hover colouring and the warning box.
-class CalculatorWindowTest : public QObject
+class CalculatorWindowTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
@@ -37,39 +36,21 @@ private slots:
     void labelsAnnounceTheirText();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
-    void click(QChar key);
     void moveTo(const QString &place);
     QColor readoutBackColour() const;
-
-    std::unique_ptr<CalculatorWindow> m_window;
-    QLabel *m_readout = nullptr;
-    QLabel *m_action = nullptr;
 };
 
 void CalculatorWindowTest::init()
 {
-    m_window = std::make_unique<CalculatorWindow>();
-    m_window->calculator().Form_Load();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(openWindow());
     // Moves without a button go through the cursor, which stays where the last test left it:
     // park it off the window so the first move of each test is a real one.
-    QCursor::setPos(m_window->mapToGlobal(QPoint(700, 400)));
-    m_readout = findLabel(*m_window, "Readout");
-    m_action = findLabel(*m_window, "bla");
-    QVERIFY(m_readout != nullptr && m_action != nullptr);
+    QCursor::setPos(calculatorWindow()->mapToGlobal(QPoint(700, 400)));
 }
 
 void CalculatorWindowTest::cleanup()
 {
-    m_window.reset();
-}
-
-void CalculatorWindowTest::click(QChar key)
-{
-    QAbstractButton *button = findKey(*m_window, key);
-    QVERIFY2(button != nullptr, qPrintable(testing::keyName(key)));
-    QTest::mouseClick(button, Qt::LeftButton);
+    closeWindow();
 }
 
 // A place is a control's object name, or "background" for a bare spot of the window.
@@ -77,17 +58,17 @@ void CalculatorWindowTest::moveTo(const QString &place)
 {
     QPoint point(4, 4);
     if (place != QLatin1String("background")) {
-        const auto *control = m_window->findChild<QWidget *>(place);
+        const auto *control = calculatorWindow()->findChild<QWidget *>(place);
         QVERIFY2(control != nullptr, qPrintable(place));
         point = control->geometry().center();
     }
-    QCOMPARE(m_window->childAt(point) == nullptr, place == QLatin1String("background"));
-    QTest::mouseMove(m_window.get(), point);
+    QCOMPARE(calculatorWindow()->childAt(point) == nullptr, place == QLatin1String("background"));
+    QTest::mouseMove(calculatorWindow(), point);
 }
 
 QColor CalculatorWindowTest::readoutBackColour() const
 {
-    return m_readout->palette().color(m_readout->backgroundRole());
+    return readoutLabel()->palette().color(readoutLabel()->backgroundRole());
 }
 
 void CalculatorWindowTest::clicksDriveCalculations_data()
@@ -121,28 +102,29 @@ void CalculatorWindowTest::clicksDriveCalculations()
     QFETCH(QString, action);
     QCOMPARE(readouts.size(), keys.size());
 
-    QCOMPARE(m_readout->text(), QStringLiteral("0."));
-    QCOMPARE(m_action->text(), QStringLiteral("Action"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("0."));
+    QCOMPARE(actionLabel()->text(), QStringLiteral("Action"));
     for (qsizetype i = 0; i < keys.size(); ++i) {
-        click(keys[i]);
-        QVERIFY2(m_readout->text() == readouts[i],
-            qPrintable(
-                QStringLiteral("after %1 of %2: %3").arg(keys[i]).arg(keys, m_readout->text())));
+        clickKeys(keys[i]);
+        QVERIFY2(readoutLabel()->text() == readouts[i],
+            qPrintable(QStringLiteral("after %1 of %2: %3")
+                           .arg(keys[i])
+                           .arg(keys, readoutLabel()->text())));
     }
-    QCOMPARE(m_action->text(), action);
+    QCOMPARE(actionLabel()->text(), action);
 }
 
 void CalculatorWindowTest::spaceOnAFocusedKeyClicksIt()
 {
-    QAbstractButton *seven = findKey(*m_window, '7');
-    QAbstractButton *plus = findKey(*m_window, '+');
-    QAbstractButton *equals = findKey(*m_window, '=');
+    QAbstractButton *seven = onScreenKey('7');
+    QAbstractButton *plus = onScreenKey('+');
+    QAbstractButton *equals = onScreenKey('=');
     QTest::keyClick(seven, Qt::Key_Space);
     QTest::keyClick(plus, Qt::Key_Space);
     QTest::keyClick(seven, Qt::Key_Space);
     QTest::keyClick(equals, Qt::Key_Space);
-    QCOMPARE(m_readout->text(), QStringLiteral("14"));
-    QCOMPARE(m_action->text(), QStringLiteral("Plus(+)"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("14"));
+    QCOMPARE(actionLabel()->text(), QStringLiteral("Plus(+)"));
 }
 
 void CalculatorWindowTest::readoutFollowsThePointer_data()
@@ -175,41 +157,39 @@ void CalculatorWindowTest::readoutFollowsThePointer()
     }
 
     // The colour is painted behind the digits, which stay black.
-    const QImage shown = m_window->grab().toImage();
-    const QPoint besideTheDigits =
-        m_readout->geometry().topLeft() + QPoint(m_readout->width() / 4, m_readout->height() / 2);
+    const QImage shown = calculatorWindow()->grab().toImage();
+    const QPoint besideTheDigits = readoutLabel()->geometry().topLeft()
+        + QPoint(readoutLabel()->width() / 4, readoutLabel()->height() / 2);
     QCOMPARE(QColor(shown.pixel(besideTheDigits)), QColor(colours.last()));
-    QCOMPARE(m_readout->palette().color(m_readout->foregroundRole()), QColor(Qt::black));
+    QCOMPARE(readoutLabel()->palette().color(readoutLabel()->foregroundRole()), QColor(Qt::black));
 }
 
 void CalculatorWindowTest::dragOverAKeyLeavesTheColour()
 {
     moveTo("Readout");
     // A label does not take a press: the window gets it, and the moves of the drag after it.
-    auto *justDid = findLabel(*m_window, "Label1");
-    QTest::mousePress(m_window.get(), Qt::LeftButton, {}, justDid->geometry().center());
-    QTest::mouseMove(m_window.get(), findKey(*m_window, '9')->geometry().center());
+    auto *justDid = findLabel(*calculatorWindow(), "Label1");
+    QTest::mousePress(calculatorWindow(), Qt::LeftButton, {}, justDid->geometry().center());
+    QTest::mouseMove(calculatorWindow(), onScreenKey('9')->geometry().center());
     QCOMPARE(readoutBackColour(), QColor(0xC0, 0xC0, 0xC0));
-    QTest::mouseMove(m_window.get(), QPoint(4, 4));
+    QTest::mouseMove(calculatorWindow(), QPoint(4, 4));
     QCOMPARE(readoutBackColour(), QColor(0xFF, 0xFF, 0xFF));
-    QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseRelease(calculatorWindow(), Qt::LeftButton, {}, QPoint(4, 4));
 }
 
 void CalculatorWindowTest::resetLeavesTheHoverColour()
 {
-    click('4');
+    clickKeys(QStringLiteral("4"));
     moveTo("Readout");
     QCOMPARE(readoutBackColour(), QColor(0xC0, 0xC0, 0xC0));
-    click('R');
-    QCOMPARE(m_readout->text(), QStringLiteral("0."));
+    clickKeys(QStringLiteral("R"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("0."));
     QCOMPARE(readoutBackColour(), QColor(0xC0, 0xC0, 0xC0));
 }
 
 void CalculatorWindowTest::divisionByZeroWarnsBeforeTheActionPanel()
 {
-    click('8');
-    click('/');
-    click('0');
+    clickKeys(QStringLiteral("8/0"));
 
     // The box blocks the click below until this runs inside its event loop and accepts it.
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -225,12 +205,12 @@ void CalculatorWindowTest::divisionByZeroWarnsBeforeTheActionPanel()
             return;
         }
         icon = box->icon();
-        seen << box->windowTitle() << box->text() << m_action->text();
+        seen << box->windowTitle() << box->text() << actionLabel()->text();
         okOnly = box->buttons().size() == 1 && box->standardButtons() == QMessageBox::Ok;
-        ownedByWindow = box->isModal() && box->parentWidget() == m_window.get();
+        ownedByWindow = box->isModal() && box->parentWidget() == calculatorWindow();
         box->button(QMessageBox::Ok)->click();
     });
-    click('=');
+    clickKeys(QStringLiteral("="));
 
     QCOMPARE(icon, QMessageBox::Warning);
     QVERIFY(okOnly);
@@ -238,26 +218,24 @@ void CalculatorWindowTest::divisionByZeroWarnsBeforeTheActionPanel()
     // Title, prompt, and the action panel not yet changed while the box is open.
     QCOMPARE(
         seen, QStringList({ "Message From Vor", "Look at message on action panel", "Action" }));
-    QCOMPARE(m_action->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
-    QCOMPARE(m_readout->text(), QStringLiteral("8."));
+    QCOMPARE(
+        actionLabel()->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("8."));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     // The whole message is legible in the action panel.
-    QVERIFY(testing::textFits(*m_action));
+    QVERIFY(testing::textFits(*actionLabel()));
 }
 
 void CalculatorWindowTest::labelsAnnounceTheirText()
 {
-    click('1');
-    click('2');
-    click('+');
-    click('3');
-    click('=');
-    for (QLabel *label : { m_readout, m_action, findLabel(*m_window, "Label1") }) {
+    clickKeys(QStringLiteral("12+3="));
+    for (QLabel *label :
+        { readoutLabel(), actionLabel(), findLabel(*calculatorWindow(), "Label1") }) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
         QVERIFY(accessible != nullptr);
         QCOMPARE(accessible->text(QAccessible::Name), label->text());
     }
-    QCOMPARE(m_readout->text(), QStringLiteral("15"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("15"));
 }
 
 } // namespace tallimax

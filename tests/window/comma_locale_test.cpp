@@ -9,14 +9,21 @@
 namespace tallimax {
 
 // Run in a German locale: numbers are typed and shown with its decimal comma.
-class CommaLocaleTest : public QObject
+class CommaLocaleTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
 private slots:
+    void cleanup();
+
     void separatorComesFromTheLocale();
     void readoutUsesTheComma();
 };
+
+void CommaLocaleTest::cleanup()
+{
+    closeWindow();
+}
 
 void CommaLocaleTest::separatorComesFromTheLocale()
 {
@@ -25,21 +32,18 @@ void CommaLocaleTest::separatorComesFromTheLocale()
 
 void CommaLocaleTest::readoutUsesTheComma()
 {
-    CalculatorWindow window;
-    window.calculator().Form_Load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QLabel *readout = testing::findLabel(window, "Readout");
+    QVERIFY(openWindow());
+    const QLabel *readout = readoutLabel();
     QCOMPARE(readout->text(), QStringLiteral("0,"));
 
     const QString keys = QStringLiteral("12.5+2=");
     const QStringList expected = { "1,", "12,", "12,", "12,5", "12,5", "2,", "14,5" };
     for (qsizetype i = 0; i < keys.size(); ++i) {
-        QTest::mouseClick(testing::findKey(window, keys[i]), Qt::LeftButton);
+        clickKeys(keys[i]);
         QCOMPARE(readout->text(), expected[i]);
     }
     // The key keeps its caption; only what it types follows the locale.
-    QCOMPARE(testing::findKey(window, '.')->text(), QStringLiteral("."));
+    QCOMPARE(onScreenKey('.')->text(), QStringLiteral("."));
 }
 
 } // namespace tallimax

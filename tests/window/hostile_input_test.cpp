@@ -11,16 +11,12 @@
 #include <QWindow>
 
 #include <functional>
-#include <memory>
 
 namespace tallimax {
 
-using testing::findKey;
-using testing::findLabel;
-
 // The window under abuse: numbers at the edges of the double range, and clicks, keys and
 // closing while the warning box is open.
-class HostileInputTest : public QObject
+class HostileInputTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
@@ -34,15 +30,10 @@ private slots:
     void closingWhileTheBoxIsOpenEndsTheProgramCleanly();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
-    void type(const QString &keys);
     // Divides by zero and runs whileOpen inside the warning box, which it then accepts if it
     // is still open.
     void divideByZeroAnd(const std::function<void(QMessageBox &)> &whileOpen);
     QPoint centreOf(QChar key) const;
-
-    std::unique_ptr<CalculatorWindow> m_window;
-    QLabel *m_readout = nullptr;
-    QLabel *m_action = nullptr;
 };
 
 QString repeated(QChar digit, int count)
@@ -52,33 +43,17 @@ QString repeated(QChar digit, int count)
 
 void HostileInputTest::init()
 {
-    m_window = std::make_unique<CalculatorWindow>();
-    m_window->calculator().Form_Load();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_readout = findLabel(*m_window, "Readout");
-    m_action = findLabel(*m_window, "bla");
-    QVERIFY(m_readout != nullptr && m_action != nullptr);
+    QVERIFY(openWindow(WaitFor::Active));
 }
 
 void HostileInputTest::cleanup()
 {
-    m_window.reset();
-}
-
-void HostileInputTest::type(const QString &keys)
-{
-    for (const QChar key : keys) {
-        QAbstractButton *button = findKey(*m_window, key);
-        QVERIFY2(button != nullptr, qPrintable(testing::keyName(key)));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    closeWindow();
 }
 
 QPoint HostileInputTest::centreOf(QChar key) const
 {
-    return findKey(*m_window, key)->geometry().center();
+    return onScreenKey(key)->geometry().center();
 }
 
 void HostileInputTest::numbersNearTheLimits_data()
@@ -130,14 +105,14 @@ void HostileInputTest::numbersNearTheLimits()
     QFETCH(QString, keys);
     QFETCH(QString, readout);
     QFETCH(QString, action);
-    type(keys);
-    QCOMPARE(m_readout->text(), readout);
-    QCOMPARE(m_action->text(), action);
+    clickKeys(keys);
+    QCOMPARE(readoutLabel()->text(), readout);
+    QCOMPARE(actionLabel()->text(), action);
 }
 
 void HostileInputTest::divideByZeroAnd(const std::function<void(QMessageBox &)> &whileOpen)
 {
-    type(QStringLiteral("8/0"));
+    clickKeys(QStringLiteral("8/0"));
     bool boxSeen = false;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -149,23 +124,23 @@ void HostileInputTest::divideByZeroAnd(const std::function<void(QMessageBox &)> 
         if (!guard.isNull())
             box->button(QMessageBox::Ok)->click();
     });
-    type(QStringLiteral("="));
+    clickKeys(QStringLiteral("="));
     QVERIFY(boxSeen);
 }
 
 void HostileInputTest::clicksAndKeysWhileTheBoxIsOpenDoNothing()
 {
-    QWindow *window = m_window->windowHandle();
+    QWindow *window = calculatorWindow()->windowHandle();
     QVERIFY(window != nullptr);
     // Without the box, clicks and keys reach the keys by the same way.
     QTest::mouseClick(window, Qt::LeftButton, {}, centreOf('5'));
-    QCOMPARE(m_readout->text(), QStringLiteral("5."));
-    findKey(*m_window, '4')->setFocus();
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("5."));
+    onScreenKey('4')->setFocus();
     QTest::keyClick(window, Qt::Key_Space);
-    QCOMPARE(m_readout->text(), QStringLiteral("54."));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("54."));
     QTest::keyClick(window, Qt::Key_7);
-    QCOMPARE(m_readout->text(), QStringLiteral("547."));
-    type(QStringLiteral("R"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("547."));
+    clickKeys(QStringLiteral("R"));
 
     QString readoutWhileOpen;
     QString actionWhileOpen;
@@ -173,12 +148,12 @@ void HostileInputTest::clicksAndKeysWhileTheBoxIsOpenDoNothing()
     divideByZeroAnd([&](QMessageBox &box) {
         for (const QChar key : QStringLiteral("0123456789.+-X/=R"))
             QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(key));
-        findKey(*m_window, '7')->setFocus();
+        onScreenKey('7')->setFocus();
         for (const Qt::Key key :
             { Qt::Key_Space, Qt::Key_7, Qt::Key_Plus, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab })
             QTest::keyClick(window, key);
-        readoutWhileOpen = m_readout->text();
-        actionWhileOpen = m_action->text();
+        readoutWhileOpen = readoutLabel()->text();
+        actionWhileOpen = actionLabel()->text();
         stillOpen = box.isVisible() && QApplication::activeModalWidget() == &box;
     });
 
@@ -186,25 +161,26 @@ void HostileInputTest::clicksAndKeysWhileTheBoxIsOpenDoNothing()
     QCOMPARE(actionWhileOpen, QStringLiteral("Action"));
     QVERIFY(stillOpen);
     // Only the division by zero itself finished once the box was gone.
-    QCOMPARE(m_readout->text(), QStringLiteral("8."));
-    QCOMPARE(m_action->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
-    type(QStringLiteral("+1="));
-    QCOMPARE(m_readout->text(), QStringLiteral("9"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("8."));
+    QCOMPARE(
+        actionLabel()->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
+    clickKeys(QStringLiteral("+1="));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("9"));
 }
 
 // As the program runs: the window closing while the box is open takes the box with it and ends
 // the event loop normally, after the key that opened the box has finished.
 void HostileInputTest::closingWhileTheBoxIsOpenEndsTheProgramCleanly()
 {
-    type(QStringLiteral("8/0"));
+    clickKeys(QStringLiteral("8/0"));
     bool keyFinished = false;
     bool boxWasOpen = false;
     QTimer::singleShot(0, this, [&] {
         QTimer::singleShot(0, this, [&] {
             boxWasOpen = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) != nullptr;
-            m_window->close();
+            calculatorWindow()->close();
         });
-        type(QStringLiteral("="));
+        clickKeys(QStringLiteral("="));
         keyFinished = true;
     });
     // Should the loop not end, this ends it with a failure instead of hanging.
@@ -218,9 +194,10 @@ void HostileInputTest::closingWhileTheBoxIsOpenEndsTheProgramCleanly()
     QCOMPARE(status, 0);
     QVERIFY(boxWasOpen);
     QVERIFY(keyFinished);
-    QVERIFY(!m_window->isVisible());
+    QVERIFY(!calculatorWindow()->isVisible());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QCOMPARE(m_action->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
+    QCOMPARE(
+        actionLabel()->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
 }
 
 } // namespace tallimax

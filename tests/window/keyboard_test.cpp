@@ -14,16 +14,13 @@
 #include <QWindow>
 
 #include <functional>
-#include <memory>
 
 namespace tallimax {
-
-using testing::findLabel;
 
 // The keyboard and the clipboard: every key goes through an on-screen key, wherever the focus
 // is, and Copy takes the readout as shown. Keys are sent the way the window system sends them, to
 // the window, so they reach whichever control has the focus and are blocked by a modal box.
-class KeyboardTest : public QObject
+class KeyboardTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
@@ -48,25 +45,15 @@ private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot sec
     void type(const QString &keys);
     void focusOn(const QString &name);
 
-    std::unique_ptr<CalculatorWindow> m_window;
-    QLabel *m_readout = nullptr;
-    QLabel *m_action = nullptr;
     // Object names of the on-screen keys in the order they were clicked.
     QStringList m_clicked;
 };
 
 void KeyboardTest::init()
 {
-    m_window = std::make_unique<CalculatorWindow>();
-    m_window->calculator().Form_Load();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_readout = findLabel(*m_window, "Readout");
-    m_action = findLabel(*m_window, "bla");
-    QVERIFY(m_readout != nullptr && m_action != nullptr);
+    QVERIFY(openWindow(WaitFor::Active));
     m_clicked.clear();
-    for (QAbstractButton *key : m_window->findChildren<QAbstractButton *>()) {
+    for (QAbstractButton *key : calculatorWindow()->findChildren<QAbstractButton *>()) {
         connect(
             key, &QAbstractButton::clicked, this, [this, key] { m_clicked << key->objectName(); });
     }
@@ -74,19 +61,19 @@ void KeyboardTest::init()
 
 void KeyboardTest::cleanup()
 {
-    m_window.reset();
+    closeWindow();
 }
 
 void KeyboardTest::press(int key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(m_window->windowHandle(), static_cast<Qt::Key>(key), modifiers);
+    QTest::keyClick(calculatorWindow()->windowHandle(), static_cast<Qt::Key>(key), modifiers);
 }
 
 // Types characters as the keyboard sends them: "*" as Key_Asterisk, "," as Key_Comma.
 void KeyboardTest::type(const QString &keys)
 {
     for (const QChar key : keys)
-        QTest::keyClick(m_window->windowHandle(), key.toLatin1());
+        QTest::keyClick(calculatorWindow()->windowHandle(), key.toLatin1());
 }
 
 // A key's object name, "window" for the window itself with no key focused.
@@ -97,7 +84,7 @@ void KeyboardTest::focusOn(const QString &name)
         QVERIFY(QApplication::focusWidget() == nullptr);
         return;
     }
-    auto *key = m_window->findChild<QAbstractButton *>(name);
+    auto *key = calculatorWindow()->findChild<QAbstractButton *>(name);
     QVERIFY2(key != nullptr, qPrintable(name));
     key->setFocus();
     QCOMPARE(QApplication::focusWidget(), key);
@@ -174,7 +161,7 @@ void KeyboardTest::eachKeyPressesOneOnScreenKey()
     QFETCH(QString, onScreen);
 
     focusOn(focus);
-    auto *target = m_window->findChild<QAbstractButton *>(onScreen);
+    auto *target = calculatorWindow()->findChild<QAbstractButton *>(onScreen);
     QVERIFY(target != nullptr);
     press(key, modifiers);
 
@@ -224,8 +211,8 @@ void KeyboardTest::typedCalculations()
 
     type(keys);
     QTRY_COMPARE(m_clicked.size(), keys.size());
-    QCOMPARE(m_readout->text(), readout);
-    QCOMPARE(m_action->text(), action);
+    QCOMPARE(readoutLabel()->text(), readout);
+    QCOMPARE(actionLabel()->text(), action);
 }
 
 void KeyboardTest::otherKeysPressNothing_data()
@@ -258,7 +245,7 @@ void KeyboardTest::otherKeysPressNothing()
     // The calculation carries on from where it was.
     type(QStringLiteral("="));
     QTRY_COMPARE(m_clicked.size(), 5);
-    QCOMPARE(m_readout->text(), QStringLiteral("15"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("15"));
     QCOMPARE(m_clicked.constLast(), QStringLiteral("Operator4"));
 }
 
@@ -267,7 +254,7 @@ void KeyboardTest::spaceAndTabStayWithTheFocusedKey()
     focusOn(QStringLiteral("Number5"));
     press(Qt::Key_Space);
     QCOMPARE(m_clicked, QStringList{ "Number5" });
-    QCOMPARE(m_readout->text(), QStringLiteral("5."));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("5."));
 
     // Tab moves on to "6" without pressing anything; Space then presses "6".
     press(Qt::Key_Tab);
@@ -281,7 +268,7 @@ void KeyboardTest::spaceAndTabStayWithTheFocusedKey()
     press(Qt::Key_Return);
     QTRY_COMPARE(
         m_clicked, QStringList({ "Number5", "Number6", "Operator1", "Number1", "Operator4" }));
-    QCOMPARE(m_readout->text(), QStringLiteral("57"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("57"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Number6"));
 }
 
@@ -322,9 +309,9 @@ void KeyboardTest::keysWhileTheWarningBoxIsOpen()
         for (const int key : { Qt::Key_7, Qt::Key_Plus, Qt::Key_Delete, Qt::Key_X, Qt::Key_Period })
             QTest::keyClick(boxWindow, static_cast<Qt::Key>(key));
         for (const int key : { Qt::Key_7, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Equal })
-            QTest::keyClick(m_window->windowHandle(), static_cast<Qt::Key>(key));
-        readoutWhileOpen = m_readout->text();
-        actionWhileOpen = m_action->text();
+            QTest::keyClick(calculatorWindow()->windowHandle(), static_cast<Qt::Key>(key));
+        readoutWhileOpen = readoutLabel()->text();
+        actionWhileOpen = actionLabel()->text();
         clicksWhileOpen = m_clicked.size();
         stillOpen = !guard.isNull() && box->isVisible();
         if (!guard.isNull())
@@ -344,10 +331,11 @@ void KeyboardTest::keysWhileTheWarningBoxIsOpen()
     QCOMPARE(clicksWhileOpen, 3);
     // The division finished after the box; the dismissing key pressed nothing else.
     QCOMPARE(m_clicked.size(), 4);
-    QCOMPARE(m_readout->text(), QStringLiteral("8."));
-    QCOMPARE(m_action->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("8."));
+    QCOMPARE(
+        actionLabel()->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
     type(QStringLiteral("+1="));
-    QTRY_COMPARE(m_readout->text(), QStringLiteral("9"));
+    QTRY_COMPARE(readoutLabel()->text(), QStringLiteral("9"));
 }
 
 void KeyboardTest::copyTakesTheReadoutAsShown()
@@ -364,7 +352,7 @@ void KeyboardTest::copyTakesTheReadoutAsShown()
         type(keys[i]);
         typed += keys[i].size();
         QTRY_COMPARE(m_clicked.size(), typed);
-        QCOMPARE(m_readout->text(), shown[i]);
+        QCOMPARE(readoutLabel()->text(), shown[i]);
         for (const QKeySequence &copy : copyKeys) {
             clipboard->setText(QStringLiteral("stale"));
             const QKeyCombination combination = copy[0];
@@ -379,7 +367,7 @@ void KeyboardTest::copyTakesTheReadoutAsShown()
 void KeyboardTest::readoutMenuCopies()
 {
     type(QStringLiteral("12.5"));
-    QTRY_COMPARE(m_readout->text(), QStringLiteral("12.5"));
+    QTRY_COMPARE(readoutLabel()->text(), QStringLiteral("12.5"));
     QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
 
     QStringList actions;
@@ -394,12 +382,12 @@ void KeyboardTest::readoutMenuCopies()
         menu->close();
     });
     // A right click where the readout is, as the window system delivers it.
-    const QPoint onReadout = m_readout->geometry().center();
-    QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, {}, onReadout);
+    const QPoint onReadout = readoutLabel()->geometry().center();
+    QTest::mouseClick(calculatorWindow()->windowHandle(), Qt::RightButton, {}, onReadout);
 
     QCOMPARE(actions, QStringList{ "&Copy" });
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
-    QCOMPARE(m_readout->text(), QStringLiteral("12.5"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("12.5"));
     QCOMPARE(m_clicked.size(), 4);
 }
 

@@ -16,7 +16,7 @@
 namespace tallimax {
 
 // The window as it opens: its attributes, the twenty controls, their fonts and the key order.
-class LayoutTest : public QObject
+class LayoutTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
@@ -34,29 +34,25 @@ private slots:
     void iconIsSmallAndSharedWithTheResetKey();
     void readoutStartsWhiteWithBlackText();
     void tabVisitsTheKeysInOrder();
-
-private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
-    std::unique_ptr<CalculatorWindow> m_window;
 };
 
 void LayoutTest::init()
 {
-    m_window = std::make_unique<CalculatorWindow>();
-    m_window->calculator().Form_Load();
+    QVERIFY(openWindow());
 }
 
 void LayoutTest::cleanup()
 {
-    m_window.reset();
+    closeWindow();
 }
 
 void LayoutTest::windowIsFixedAndCaptioned()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tallimax version 1"));
-    QCOMPARE(m_window->size(), QSize(550, 267));
+    QCOMPARE(calculatorWindow()->windowTitle(), QStringLiteral("Tallimax version 1"));
+    QCOMPARE(calculatorWindow()->size(), QSize(550, 267));
     // Neither the user nor the window manager may resize or maximise it.
-    QCOMPARE(m_window->maximumSize(), m_window->minimumSize());
-    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(calculatorWindow()->maximumSize(), calculatorWindow()->minimumSize());
+    QVERIFY(!calculatorWindow()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 void LayoutTest::controlsSitAtTheirPlaces_data()
@@ -96,7 +92,7 @@ void LayoutTest::controlsSitAtTheirPlaces()
     QFETCH(QRect, geometry);
     const QString name = QString::fromUtf8(QTest::currentDataTag());
 
-    auto *control = m_window->findChild<QWidget *>(name);
+    auto *control = calculatorWindow()->findChild<QWidget *>(name);
     QVERIFY2(control != nullptr, qPrintable(name));
     QCOMPARE(control->geometry(), geometry);
     if (auto *key = qobject_cast<QAbstractButton *>(control))
@@ -108,7 +104,7 @@ void LayoutTest::controlsSitAtTheirPlaces()
 void LayoutTest::controlsStayInsideAndApart()
 {
     const QList<QWidget *> controls =
-        m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        calculatorWindow()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(controls.size(), 20);
 
     QSet<QString> names;
@@ -116,7 +112,7 @@ void LayoutTest::controlsStayInsideAndApart()
         names.insert(control->objectName());
     QCOMPARE(names.size(), 20);
 
-    const QRect client = m_window->rect();
+    const QRect client = calculatorWindow()->rect();
     for (qsizetype i = 0; i < controls.size(); ++i) {
         QVERIFY2(client.contains(controls[i]->geometry()), qPrintable(controls[i]->objectName()));
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
@@ -125,14 +121,14 @@ void LayoutTest::controlsStayInsideAndApart()
         }
     }
     // The outermost edges: the action panel's right and the reset key's bottom.
-    QCOMPARE(m_window->findChild<QWidget *>("bla")->geometry().right() + 1, 8175 / 15);
-    QCOMPARE(m_window->findChild<QWidget *>("rset")->geometry().bottom() + 1, 3735 / 15);
+    QCOMPARE(calculatorWindow()->findChild<QWidget *>("bla")->geometry().right() + 1, 8175 / 15);
+    QCOMPARE(calculatorWindow()->findChild<QWidget *>("rset")->geometry().bottom() + 1, 3735 / 15);
 }
 
 void LayoutTest::fontsOfTheControls()
 {
     for (const QWidget *control :
-        m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        calculatorWindow()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         const QFont font = control->font();
         const bool isReadout = control->objectName() == QLatin1String("Readout");
         QCOMPARE(
@@ -144,7 +140,7 @@ void LayoutTest::fontsOfTheControls()
 
 void LayoutTest::keyCaptionsFitTheirKeys()
 {
-    for (QPushButton *key : m_window->findChildren<QPushButton *>()) {
+    for (QPushButton *key : calculatorWindow()->findChildren<QPushButton *>()) {
         QStyleOptionButton option;
         option.initFrom(key);
         option.text = key->text();
@@ -168,18 +164,18 @@ void LayoutTest::keyCaptionsFitTheirKeys()
 
 void LayoutTest::labelCaptionsFitTheirLabels()
 {
-    for (const QLabel *label : m_window->findChildren<QLabel *>())
+    for (const QLabel *label : calculatorWindow()->findChildren<QLabel *>())
         QVERIFY2(testing::textFits(*label), qPrintable(label->objectName()));
 
     // The longest text the action panel shows, word for word on its own lines.
-    QLabel *action = testing::findLabel(*m_window, "bla");
-    m_window->SetAction("The user was a moron and tried to divide by zero!");
+    QLabel *action = actionLabel();
+    calculatorWindow()->SetAction("The user was a moron and tried to divide by zero!");
     QVERIFY(testing::textFits(*action));
 }
 
 void LayoutTest::iconIsSmallAndSharedWithTheResetKey()
 {
-    const QIcon icon = m_window->windowIcon();
+    const QIcon icon = calculatorWindow()->windowIcon();
     QVERIFY(!icon.isNull());
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
 
@@ -192,29 +188,28 @@ void LayoutTest::iconIsSmallAndSharedWithTheResetKey()
     QVERIFY2(colours.size() <= 16, qPrintable(QString::number(colours.size())));
     QVERIFY(colours.size() > 2);
 
-    auto *reset = m_window->findChild<QPushButton *>("rset");
+    auto *reset = calculatorWindow()->findChild<QPushButton *>("rset");
     QCOMPARE(reset->icon().pixmap(QSize(32, 32)).toImage(), image);
 }
 
 void LayoutTest::readoutStartsWhiteWithBlackText()
 {
-    const QLabel *readout = testing::findLabel(*m_window, "Readout");
+    const QLabel *readout = readoutLabel();
     QCOMPARE(readout->palette().color(readout->backgroundRole()), QColor(0xFF, 0xFF, 0xFF));
     QCOMPARE(readout->palette().color(readout->foregroundRole()), QColor(0, 0, 0));
     // The back colour is painted, not merely remembered.
-    const QImage shown = m_window->grab().toImage();
+    const QImage shown = calculatorWindow()->grab().toImage();
     QCOMPARE(QColor(shown.pixel(readout->geometry().topLeft() + QPoint(10, 10))),
         QColor(0xFF, 0xFF, 0xFF));
 }
 
 void LayoutTest::tabVisitsTheKeysInOrder()
 {
-    for (const QLabel *label : m_window->findChildren<QLabel *>())
+    for (const QLabel *label : calculatorWindow()->findChildren<QLabel *>())
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    calculatorWindow()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(calculatorWindow()));
 
     const QStringList expected = { "Number0", "Number1", "Number2", "Number3", "Number4", "Number5",
         "Number6", "Number7", "Number8", "Number9", "Operator1", "Operator3", "Operator2",

@@ -9,12 +9,13 @@ namespace tallimax {
 
 // Start-up in whatever locale the environment names, broken ones included. The test's
 // environment says which separator the window should end up with, in TEST_EXPECTED_SEPARATOR.
-class LocaleStartupTest : public QObject
+class LocaleStartupTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void cleanup();
     void startsWithZeroAndTheSeparator();
     void calculates_data();
     void calculates();
@@ -35,14 +36,15 @@ void LocaleStartupTest::initTestCase()
         systemDecimalSeparator().c_str());
 }
 
+void LocaleStartupTest::cleanup()
+{
+    closeWindow();
+}
+
 void LocaleStartupTest::startsWithZeroAndTheSeparator()
 {
-    // As the program starts: the window, its engine, then loading.
-    CalculatorWindow window;
-    window.calculator().Form_Load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(testing::findLabel(window, "Readout")->text(), QStringLiteral("0") + m_separator);
+    QVERIFY(openWindow());
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("0") + m_separator);
 }
 
 void LocaleStartupTest::calculates_data()
@@ -74,12 +76,9 @@ void LocaleStartupTest::calculates()
     QFETCH(QString, keys);
     QFETCH(QString, readout);
 
-    CalculatorWindow window;
-    window.calculator().Form_Load();
-    window.show();
-    for (const QChar key : keys)
-        QTest::mouseClick(testing::findKey(window, key), Qt::LeftButton);
-    QCOMPARE(testing::findLabel(window, "Readout")->text(), localized(readout));
+    QVERIFY(openWindow());
+    clickKeys(keys);
+    QCOMPARE(readoutLabel()->text(), localized(readout));
 }
 
 } // namespace tallimax

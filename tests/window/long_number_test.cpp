@@ -8,49 +8,52 @@
 #include <QLabel>
 #include <QTest>
 
-#include <memory>
-
 namespace tallimax {
 
 // Numbers far longer than the readout: every digit is kept, the readout shows the end of the
 // number, and the keys stay quick.
-class LongNumberTest : public QObject
+class LongNumberTest : public testing::WindowTestCase
 {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void tenThousandDigitsThenEveryOperator();
     void aNumberTooLongForTheReadoutShowsItsEnd();
 };
 
+void LongNumberTest::init()
+{
+    QVERIFY(openWindow());
+}
+
+void LongNumberTest::cleanup()
+{
+    closeWindow();
+}
+
 void LongNumberTest::tenThousandDigitsThenEveryOperator()
 {
-    CalculatorWindow window;
-    window.calculator().Form_Load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QLabel *readout = testing::findLabel(window, "Readout");
-    const QLabel *action = testing::findLabel(window, "bla");
-    const auto type = [&window](const QString &keys) {
-        for (const QChar key : keys)
-            QTest::mouseClick(testing::findKey(window, key), Qt::LeftButton);
-    };
+    const QLabel *readout = readoutLabel();
+    const QLabel *action = actionLabel();
 
     // How long a key takes is measured, never asserted: a frame lasts about 16 ms.
     const QString digits(10000, '7');
     QElapsedTimer timer;
     timer.start();
-    type(digits.left(9900));
+    clickKeys(digits.left(9900));
     qInfo("first 9900 digit keys: %.3f ms a key on average", double(timer.elapsed()) / 9900);
     timer.restart();
-    type(digits.right(100));
+    clickKeys(digits.right(100));
     qInfo("last 100 digit keys: %.3f ms a key", double(timer.nsecsElapsed()) / 1e6 / 100);
     QCOMPARE(readout->text(), digits + '.');
 
     // After "=" the minus key is an operator, not a sign, so the readout keeps every digit.
     for (const QChar key : QStringLiteral("+X/=-")) {
         timer.restart();
-        type(key);
+        clickKeys(key);
         qInfo(
             "\"%c\" on 10000 digits: %.3f ms", key.toLatin1(), double(timer.nsecsElapsed()) / 1e6);
         QCOMPARE(readout->text(), digits + '.');
@@ -59,11 +62,11 @@ void LongNumberTest::tenThousandDigitsThenEveryOperator()
 
     // A number beyond the double range cannot take part in an evaluation.
     const QString huge(400, '9');
-    type(QStringLiteral("R") + huge + '+' + QString(400, '8') + '=');
+    clickKeys(QStringLiteral("R") + huge + '+' + QString(400, '8') + '=');
     QCOMPARE(readout->text(), huge + '.');
     QCOMPARE(action->text(), QStringLiteral("Overflow"));
     // The calculation goes on.
-    type(QStringLiteral("R2X3="));
+    clickKeys(QStringLiteral("R2X3="));
     QCOMPARE(readout->text(), QStringLiteral("6"));
 }
 
@@ -75,20 +78,12 @@ QImage pictureOf(QLabel &readout)
 
 void LongNumberTest::aNumberTooLongForTheReadoutShowsItsEnd()
 {
-    CalculatorWindow window;
-    window.calculator().Form_Load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QLabel *readout = testing::findLabel(window, "Readout");
-    const auto type = [&window](const QString &keys) {
-        for (const QChar key : keys)
-            QTest::mouseClick(testing::findKey(window, key), Qt::LeftButton);
-    };
+    QLabel *readout = readoutLabel();
 
-    type(QStringLiteral("5"));
+    clickKeys(QStringLiteral("5"));
     const QImage shortNumber = pictureOf(*readout);
     const QString digits = QStringLiteral("1234567890").repeated(6);
-    type('R' + digits);
+    clickKeys('R' + digits);
     const QImage longNumber = pictureOf(*readout);
     // Screen readers and Copy still get every digit.
     QCOMPARE(readout->text(), digits + '.');
@@ -108,9 +103,9 @@ void LongNumberTest::aNumberTooLongForTheReadoutShowsItsEnd()
 
     // A negative number keeps its sign in view: it does not look like the positive one.
     const QString nines(50, '9');
-    type('R' + nines);
+    clickKeys('R' + nines);
     const QImage positive = pictureOf(*readout);
-    type("R-" + nines);
+    clickKeys("R-" + nines);
     QCOMPARE(readout->text(), '-' + nines + '.');
     QVERIFY(pictureOf(*readout) != positive);
 }

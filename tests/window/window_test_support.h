@@ -9,6 +9,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <utility>
 
 namespace tallimax::testing {
 
@@ -45,6 +48,66 @@ inline QLabel *findLabel(const QWidget &window, const QString &name)
 {
     return window.findChild<QLabel *>(name);
 }
+
+// The base of the window's test classes: opens the window as the program does and keeps it for
+// the test, with its readout and action panel at hand, and clicks its keys by caption.
+class WindowTestCase : public QObject
+{
+protected:
+    enum class WaitFor : std::uint8_t {
+        Exposed, // on the screen
+        Active, // on the screen and holding the keyboard focus, as the window system gives it
+    };
+
+    // As the program starts: the window with its controls and its engine, loading, then showing.
+    // True once the window is up as asked and its readout and action panel are found.
+    [[nodiscard]] bool openWindow(WaitFor waitFor = WaitFor::Exposed,
+        std::unique_ptr<CalculatorWindow> window = std::make_unique<CalculatorWindow>())
+    {
+        m_window = std::move(window);
+        m_window->calculator().Form_Load();
+        m_window->show();
+        bool up = false;
+        if (waitFor == WaitFor::Active) {
+            m_window->activateWindow();
+            up = QTest::qWaitForWindowActive(m_window.get());
+        } else {
+            up = QTest::qWaitForWindowExposed(m_window.get());
+        }
+        m_readout = findLabel(*m_window, QStringLiteral("Readout"));
+        m_action = findLabel(*m_window, QStringLiteral("bla"));
+        return up && m_readout != nullptr && m_action != nullptr;
+    }
+
+    void closeWindow()
+    {
+        m_readout = nullptr;
+        m_action = nullptr;
+        m_window.reset();
+    }
+
+    CalculatorWindow *calculatorWindow() const { return m_window.get(); }
+    QLabel *readoutLabel() const { return m_readout; }
+    QLabel *actionLabel() const { return m_action; }
+
+    // The on-screen key with this caption, "R" for RESET ALL.
+    QAbstractButton *onScreenKey(QChar caption) const { return findKey(*m_window, caption); }
+
+    // Clicks the on-screen keys with these captions in turn.
+    void clickKeys(const QString &keys) const
+    {
+        for (const QChar key : keys) {
+            QAbstractButton *button = onScreenKey(key);
+            QVERIFY2(button != nullptr, qPrintable(keyName(key)));
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+
+private:
+    std::unique_ptr<CalculatorWindow> m_window;
+    QLabel *m_readout = nullptr;
+    QLabel *m_action = nullptr;
+};
 
 // Whether a label's whole text, wrapped as the label wraps it, lies inside its contents.
 inline bool textFits(const QLabel &label)

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Runs a test program as it runs beside a screen reader: in a virtual X server, with a private
-# D-Bus session whose accessibility bus is up, and Qt's AT-SPI bridge switched on.
-# Usage: with_accessibility_bus.sh program [arguments...]
+# D-Bus session whose accessibility bus is up, and Qt's AT-SPI bridge switched on. With --no-bus,
+# in the X server and the D-Bus session only: the program starts the accessibility bus itself,
+# if and when it wants one, and nothing switches accessibility on.
+# Usage: with_accessibility_bus.sh [--no-bus] program [arguments...]
 set -eu
 
 skip=77
@@ -26,6 +28,10 @@ if [ "${1:-}" != "--inside" ]; then
     exit "$status"
 fi
 shift
+if [ "${1:-}" = "--no-bus" ]; then
+    shift
+    exec "$@"
+fi
 
 # Starting the bus launcher is what a desktop session does once a screen reader asks for it.
 if ! dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
