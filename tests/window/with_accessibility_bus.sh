@@ -18,25 +18,31 @@ if [ "${1:-}" != "--inside" ]; then
     # The bus puts its socket in the runtime directory, or in ~/.cache/at-spi when there is none,
     # where another session's bus, a desktop's or another test run's, would take it over or
     # remove it. A private directory keeps them apart, and settings kept in memory keep the user's
-    # accessibility setting out of it.
-    runtime=$(mktemp -d)
-    trap 'rm -rf "$runtime"' EXIT
-    status=0
-    XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory \
-        dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" sh "$0" --inside "$@" \
-        || status=$?
-    exit "$status"
+    # accessibility setting out of it. The run inside removes the directory.
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    GSETTINGS_BACKEND=memory
+    export XDG_RUNTIME_DIR GSETTINGS_BACKEND
+    exec dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" sh "$0" --inside "$@"
 fi
 shift
+
 if [ "${1:-}" = "--no-bus" ]; then
     shift
-    exec "$@"
+else
+    # Starting the bus launcher is what a desktop session does once a screen reader asks for it.
+    if ! dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null; then
+        echo "The accessibility bus did not start (is at-spi2-core installed?)" >&2
+        rm -rf "$XDG_RUNTIME_DIR"
+        exit 1
+    fi
+    TALLIMAX_ACCESSIBILITY_BRIDGE=1
+    QT_QPA_PLATFORM=xcb
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    export TALLIMAX_ACCESSIBILITY_BRIDGE QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON
 fi
 
-# Starting the bus launcher is what a desktop session does once a screen reader asks for it.
-if ! dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress >/dev/null; then
-    echo "The accessibility bus did not start (is at-spi2-core installed?)" >&2
-    exit 1
-fi
-TALLIMAX_ACCESSIBILITY_BRIDGE=1 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$@"
+status=0
+"$@" || status=$?
+rm -rf "$XDG_RUNTIME_DIR"
+exit "$status"
