@@ -126,17 +126,17 @@ constexpr std::string_view captionOf(const ControlSpec &spec)
     return "0.";
 }
 
-// What a screen reader says for a key; "X" and "/" read badly aloud. Labels have no name of
-// their own: they are read by their text, which changes as the calculator works.
+// What a screen reader says for a key; "X" and "/" read badly aloud. A digit key is named by its
+// digit, which every screen reader speaks as the number and which tools searching the tree for
+// the key's caption find. Labels have no name of their own: they are read by their text, which
+// changes as the calculator works.
 constexpr std::string_view accessibleNameOf(const ControlSpec &spec)
 {
-    constexpr std::array<std::string_view, 10> DigitNames = { "Zero", "One", "Two", "Three", "Four",
-        "Five", "Six", "Seven", "Eight", "Nine" };
     switch (spec.control) {
     case Control::Reset:
         return "Reset all";
     case Control::Number:
-        return DigitNames.at(static_cast<std::size_t>(spec.index));
+        return captionOf(spec);
     case Control::Operator: {
         const std::string_view caption = captionOf(spec);
         if (caption == "/")

@@ -140,11 +140,9 @@ void AccessibilityTest::everyKeyHasAName_data()
 
     // The key, what a screen reader says for it, and the readout after pressing it from the
     // accessible tree as the first key.
-    const QStringList digits = { "Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven",
-        "Eight", "Nine" };
     for (int digit = 0; digit <= 9; ++digit) {
         const QChar key = QChar(u'0' + digit);
-        QTest::newRow(qPrintable(digits[digit])) << key << digits[digit] << QString(key) + '.';
+        QTest::newRow(qPrintable(QString(key))) << key << QString(key) << QString(key) + '.';
     }
     QTest::newRow(".") << QChar(u'.') << "Decimal point"
                        << "0.";
