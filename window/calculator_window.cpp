@@ -47,20 +47,20 @@ QColor toColour(std::uint32_t bgr)
         static_cast<int>((bgr >> 16U) & 0xFFU) };
 }
 
-QFont toFont(const layout::FontSpec &spec)
+QFont toFont(const layout::FontChoice &choice)
 {
-    QFont font(toQString(spec.family));
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+    QFont font(toQString(choice.family));
+    font.setPointSizeF(choice.pointSize);
+    font.setBold(choice.bold);
     // Where the named face is missing, fall back to a sans-serif of the same build.
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
-QRect pixelGeometry(const layout::ControlSpec &spec)
+QRect pixelGeometry(const layout::ControlRow &row)
 {
-    return { layout::toPixels(spec.left), layout::toPixels(spec.top), layout::toPixels(spec.width),
-        layout::toPixels(spec.height) };
+    return { layout::toPixels(row.left), layout::toPixels(row.top), layout::toPixels(row.width),
+        layout::toPixels(row.height) };
 }
 
 template <std::size_t N> QPixmap toPixmap(const std::array<std::uint32_t, N> &pixels, int side)
@@ -130,22 +130,22 @@ void CalculatorWindow::createControls()
     const QFont controlFont = toFont(layout::ControlFont);
     std::vector<std::pair<int, QWidget *>> tabOrder;
 
-    for (const layout::ControlSpec &spec : layout::Controls) {
-        const QString caption = toQString(layout::captionOf(spec));
-        const QString name = QString::fromStdString(layout::objectNameOf(spec));
+    for (const layout::ControlRow &row : layout::Controls) {
+        const QString caption = toQString(layout::captionOf(row));
+        const QString name = QString::fromStdString(layout::objectNameOf(row));
 
-        if (layout::kindOf(spec.control) == layout::Kind::Label) {
+        if (layout::kindOf(row.control) == layout::Kind::Label) {
             // The readout elides a number too long for it; the other two labels never overflow.
-            QLabel *label = spec.control == layout::Control::Readout
+            QLabel *label = row.control == layout::Control::Readout
                 ? new ReadoutLabel(caption, this)
                 : new QLabel(caption, this);
             label->setObjectName(name);
-            label->setGeometry(pixelGeometry(spec));
+            label->setGeometry(pixelGeometry(row));
             // Captions are shown exactly as given, never read as markup.
             label->setTextFormat(Qt::PlainText);
             // A description, not a name: a name would hide the changing text from screen readers.
-            label->setAccessibleDescription(toQString(layout::accessibleDescriptionOf(spec)));
-            if (spec.control == layout::Control::Readout) {
+            label->setAccessibleDescription(toQString(layout::accessibleDescriptionOf(row)));
+            if (row.control == layout::Control::Readout) {
                 label->setFont(toFont(layout::ReadoutFont));
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 // The digits just typed stay in view when a long number overflows the readout.
@@ -159,7 +159,7 @@ void CalculatorWindow::createControls()
                 label->setFont(controlFont);
                 label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
                 label->setWordWrap(true);
-                if (spec.control == layout::Control::Action)
+                if (row.control == layout::Control::Action)
                     m_action = label;
             }
             continue;
@@ -167,15 +167,15 @@ void CalculatorWindow::createControls()
 
         auto *key = new QPushButton(caption, this);
         key->setObjectName(name);
-        key->setGeometry(pixelGeometry(spec));
+        key->setGeometry(pixelGeometry(row));
         key->setFont(controlFont);
         key->setAutoDefault(false);
-        key->setAccessibleName(toQString(layout::accessibleNameOf(spec)));
-        tabOrder.emplace_back(spec.tabIndex, key);
+        key->setAccessibleName(toQString(layout::accessibleNameOf(row)));
+        tabOrder.emplace_back(row.tabIndex, key);
 
         // clicked, not pressed: a key also works from the keyboard's Space bar.
-        const std::int16_t index = spec.index;
-        switch (spec.control) {
+        const std::int16_t index = row.index;
+        switch (row.control) {
         case layout::Control::Reset:
             key->setIcon(icon);
             key->setIconSize(QSize(32, 32));

@@ -8,13 +8,12 @@ namespace {
 
 constexpr bool indexesMatchKeyTables()
 {
-    return std::all_of(Controls.begin(), Controls.end(), [](const ControlSpec &spec) {
-        switch (spec.control) {
+    return std::all_of(Controls.begin(), Controls.end(), [](const ControlRow &row) {
+        switch (row.control) {
         case Control::Number:
-            return spec.index >= 0 && static_cast<std::size_t>(spec.index) < NumberCaptions.size();
+            return row.index >= 0 && static_cast<std::size_t>(row.index) < NumberCaptions.size();
         case Control::Operator:
-            return spec.index >= 0
-                && static_cast<std::size_t>(spec.index) < OperatorCaptions.size();
+            return row.index >= 0 && static_cast<std::size_t>(row.index) < OperatorCaptions.size();
         case Control::Reset:
         case Control::Decimal:
         case Control::JustDid:
@@ -22,15 +21,15 @@ constexpr bool indexesMatchKeyTables()
         case Control::Readout:
             break;
         }
-        return spec.index == -1;
+        return row.index == -1;
     });
 }
 static_assert(indexesMatchKeyTables(), "every key of an array needs a caption in its key table");
 
 // The table is written in twips chosen to fall on whole pixels.
-static_assert(std::all_of(Controls.begin(), Controls.end(), [](const ControlSpec &spec) {
-    return spec.left % TwipsPerPixel == 0 && spec.top % TwipsPerPixel == 0
-        && spec.width % TwipsPerPixel == 0 && spec.height % TwipsPerPixel == 0;
+static_assert(std::all_of(Controls.begin(), Controls.end(), [](const ControlRow &row) {
+    return row.left % TwipsPerPixel == 0 && row.top % TwipsPerPixel == 0
+        && row.width % TwipsPerPixel == 0 && row.height % TwipsPerPixel == 0;
 }));
 
 std::string_view nameOf(Control control)
@@ -56,11 +55,11 @@ std::string_view nameOf(Control control)
 
 } // namespace
 
-std::string objectNameOf(const ControlSpec &spec)
+std::string objectNameOf(const ControlRow &row)
 {
-    std::string name(nameOf(spec.control));
-    if (spec.index >= 0)
-        name += std::to_string(spec.index);
+    std::string name(nameOf(row.control));
+    if (row.index >= 0)
+        name += std::to_string(row.index);
     return name;
 }
 

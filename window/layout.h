@@ -27,7 +27,7 @@ constexpr std::uint32_t BrightWhite = 0x00FFFFFF;
 constexpr std::uint32_t LightGrey = 0x00C0C0C0;
 constexpr std::uint32_t Black = 0x00000000;
 
-struct FontSpec
+struct FontChoice
 {
     std::string_view family;
     double pointSize;
@@ -35,8 +35,8 @@ struct FontSpec
 };
 
 // The keys, "Just Did:" and the action panel.
-inline constexpr FontSpec ControlFont{ "Arial", 9.75, true };
-inline constexpr FontSpec ReadoutFont{ "MS Sans Serif", 12.0, true };
+inline constexpr FontChoice ControlFont{ "Arial", 9.75, true };
+inline constexpr FontChoice ReadoutFont{ "MS Sans Serif", 12.0, true };
 
 enum class Control : std::uint8_t {
     Reset, // rset
@@ -52,7 +52,7 @@ enum class Kind : std::uint8_t { PushButton, Label };
 
 // One row of the control table. Number and Operator keys carry their index in the key array;
 // the other controls have index -1.
-struct ControlSpec
+struct ControlRow
 {
     Control control;
     std::int16_t index;
@@ -64,7 +64,7 @@ struct ControlSpec
 };
 
 // Every control of the window, in the order the window defines them.
-inline constexpr std::array<ControlSpec, 20> Controls = { {
+inline constexpr std::array<ControlRow, 20> Controls = { {
     { Control::Reset, -1, 1080, 2760, 4455, 975, 17 },
     { Control::Number, 7, 5640, 1560, 825, 480, 7 },
     { Control::Number, 8, 5640, 2160, 840, 480, 8 },
@@ -105,15 +105,15 @@ constexpr Kind kindOf(Control control)
 
 // The caption a control has when the window opens. The two key arrays take theirs from the
 // engine's key tables, so a key always shows what the engine makes of it.
-constexpr std::string_view captionOf(const ControlSpec &spec)
+constexpr std::string_view captionOf(const ControlRow &row)
 {
-    switch (spec.control) {
+    switch (row.control) {
     case Control::Reset:
         return "RESET ALL";
     case Control::Number:
-        return NumberCaptions.at(static_cast<std::size_t>(spec.index));
+        return NumberCaptions.at(static_cast<std::size_t>(row.index));
     case Control::Operator:
-        return OperatorCaptions.at(static_cast<std::size_t>(spec.index));
+        return OperatorCaptions.at(static_cast<std::size_t>(row.index));
     case Control::Decimal:
         return ".";
     case Control::JustDid:
@@ -130,15 +130,15 @@ constexpr std::string_view captionOf(const ControlSpec &spec)
 // digit, which every screen reader speaks as the number and which tools searching the tree for
 // the key's caption find. Labels have no name of their own: they are read by their text, which
 // changes as the calculator works.
-constexpr std::string_view accessibleNameOf(const ControlSpec &spec)
+constexpr std::string_view accessibleNameOf(const ControlRow &row)
 {
-    switch (spec.control) {
+    switch (row.control) {
     case Control::Reset:
         return "Reset all";
     case Control::Number:
-        return captionOf(spec);
+        return captionOf(row);
     case Control::Operator: {
-        const std::string_view caption = captionOf(spec);
+        const std::string_view caption = captionOf(row);
         if (caption == "/")
             return "Divide";
         if (caption == "+")
@@ -162,9 +162,9 @@ constexpr std::string_view accessibleNameOf(const ControlSpec &spec)
 }
 
 // What a label is for, told by a screen reader after its text.
-constexpr std::string_view accessibleDescriptionOf(const ControlSpec &spec)
+constexpr std::string_view accessibleDescriptionOf(const ControlRow &row)
 {
-    switch (spec.control) {
+    switch (row.control) {
     case Control::Readout:
         return "Readout: the number being typed or the last result";
     case Control::Action:
@@ -180,6 +180,6 @@ constexpr std::string_view accessibleDescriptionOf(const ControlSpec &spec)
 }
 
 // The control's name; a key of an array adds its index, as in "Number7".
-std::string objectNameOf(const ControlSpec &spec);
+std::string objectNameOf(const ControlRow &row);
 
 } // namespace tallimax::layout
