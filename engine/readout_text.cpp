@@ -68,9 +68,16 @@ bool isPlainNumber(std::string_view text)
     return i == text.size();
 }
 
-// For a plain number whose value from_chars found out of range: whether it is too large
-// (rather than too small) for a double, judged by where its first significant digit stands.
-bool isTooLarge(std::string_view text)
+// A plain number's significant digits, without the zeros before and after them, and the
+// decimal places of the first one: 1 for "5.", 0 for ".5", -1 for ".05", 309 for "1E+308".
+// No digits for zero.
+struct Significand
+{
+    std::string digits;
+    long long magnitude = 0;
+};
+
+Significand significandOf(std::string_view text)
 {
     const std::size_t exponentAt = text.find_first_of("Ee");
     long long exponent = 0;
@@ -94,16 +101,16 @@ bool isTooLarge(std::string_view text)
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view() : mantissa.substr(point + 1);
 
-    // Decimal places of the first significant digit: 1 for "5.", 0 for ".5", -1 for ".05".
-    long long magnitude = 0;
-    if (const std::size_t first = integer.find_first_not_of('0'); first != std::string_view::npos)
-        magnitude = static_cast<long long>(integer.size() - first);
-    else if (const std::size_t firstFraction = fraction.find_first_not_of('0');
-             firstFraction != std::string_view::npos)
-        magnitude = -static_cast<long long>(firstFraction);
-    else
-        return false;
-    return magnitude + exponent > 0;
+    Significand significand;
+    significand.digits.append(integer).append(fraction);
+    const std::size_t first = significand.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return {};
+    significand.digits.erase(0, first);
+    significand.digits.erase(significand.digits.find_last_not_of('0') + 1);
+    significand.magnitude =
+        static_cast<long long>(integer.size()) - static_cast<long long>(first) + exponent;
+    return significand;
 }
 
 std::string formatDouble(double value)
@@ -143,13 +150,15 @@ std::optional<double> parseText(std::string_view text, std::string_view separato
         return value;
     if (error != std::errc::result_out_of_range)
         return std::nullopt;
-    if (!isTooLarge(plain))
+    // Too small a magnitude to hold reads as zero.
+    const Significand significand = significandOf(plain);
+    if (significand.magnitude <= 0)
         return plain.front() == '-' ? -0.0 : 0.0;
-    // The largest double shows rounded up to fifteen digits; that text still reads back as it.
-    if (plain == formatDouble(DBL_MAX))
-        return DBL_MAX;
-    if (plain == formatDouble(-DBL_MAX))
-        return -DBL_MAX;
+    // The largest double shows rounded up to fifteen digits, "1.79769313486232E+308"; that value
+    // still reads back as it, in plain digits too, as a paste types it.
+    const Significand largest = significandOf(formatDouble(DBL_MAX));
+    if (significand.digits == largest.digits && significand.magnitude == largest.magnitude)
+        return plain.front() == '-' ? -DBL_MAX : DBL_MAX;
     return std::nullopt;
 }
 

@@ -60,6 +60,9 @@ TEST_P(ReadsNumber, AsItsValue)
     EXPECT_EQ(*number, reading.value) << reading.text;
 }
 
+// The largest double as a paste types it: the digits of its text, shifted by the exponent.
+const std::string LargestInPlainDigits = "179769313486232" + std::string(294, '0') + ",";
+
 INSTANTIATE_TEST_SUITE_P(TypedAndShownTexts, ReadsNumber,
     testing::Values(Reading{ "7.", ".", 7 }, Reading{ "007.", ".", 7 }, Reading{ "00.", ".", 0 },
         Reading{ "-0.", ".", 0 }, Reading{ ".", ".", 0 }, Reading{ "-", ",", 0 },
@@ -68,6 +71,8 @@ INSTANTIATE_TEST_SUITE_P(TypedAndShownTexts, ReadsNumber,
         Reading{ "1E+20", ".", 1e20 }, Reading{ "1,5E-05", ",", 1.5e-5 },
         Reading{ "-2,5E+300", ",", -2.5e300 }, Reading{ "1.79769313486232E+308", ".", DBL_MAX },
         Reading{ "-1.79769313486232E+308", ".", -DBL_MAX },
+        Reading{ LargestInPlainDigits.c_str(), ",", DBL_MAX },
+        Reading{ "-0.179769313486232000E+309", ".", -DBL_MAX },
         Reading{ "4.94065645841247E-324", ".", std::numeric_limits<double>::denorm_min() },
         Reading{ "1E-400", ".", 0 }, Reading{ "0.000000000000000000001E-330", ".", 0 }));
 
