@@ -2,10 +2,13 @@
 
 #include "window/accessible_label.h"
 #include "window/icon.h"
+#include "window/key_button.h"
 #include "window/keyboard.h"
 #include "window/layout.h"
+#include "window/paste_text.h"
 #include "window/readout_label.h"
 
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -18,9 +21,9 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QPushButton>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -97,8 +100,30 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
     return nullptr;
 }
 
-// How long a key pressed from the keyboard is drawn down, as long as an animated click.
-constexpr int KeyShownDownMs = 100;
+// How long a key pressed from the keyboard is drawn pressed, as long as an animated click.
+constexpr int KeyFlashMs = 100;
+
+// How long the reason for a refused paste stays by the readout: long enough to read twice.
+constexpr int PasteMessageMs = 5000;
+
+// The user's digit group separator; none where the locale gives none.
+std::string systemGroupSeparator()
+{
+    return QLocale::system().groupSeparator().toStdString();
+}
+
+QString refusalMessage(paste::Refusal refusal)
+{
+    switch (refusal) {
+    case paste::Refusal::Empty:
+        return CalculatorWindow::tr("Nothing to paste: the clipboard holds no text.");
+    case paste::Refusal::TooLong:
+        return CalculatorWindow::tr("Not pasted: the text is too long to type.");
+    case paste::Refusal::NotACalculation:
+        break;
+    }
+    return CalculatorWindow::tr("Not pasted: the text is not a number or a calculation.");
+}
 
 } // namespace
 
@@ -165,7 +190,7 @@ void CalculatorWindow::createControls()
             continue;
         }
 
-        auto *key = new QPushButton(caption, this);
+        auto *key = new KeyButton(caption, this);
         key->setObjectName(name);
         key->setGeometry(pixelGeometry(row));
         key->setFont(controlFont);
@@ -226,6 +251,7 @@ void CalculatorWindow::SetAction(const std::string &text)
 
 void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string &title)
 {
+    ++m_warningsShown;
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(title),
         QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
@@ -289,6 +315,10 @@ void CalculatorWindow::showReadoutMenu(const QPoint &globalPosition)
     QMenu menu(this);
     QAction *copy = menu.addAction(tr("&Copy"), this, &CalculatorWindow::copyReadout);
     copy->setShortcut(QKeySequence::Copy);
+    QAction *paste = menu.addAction(tr("&Paste"), this, &CalculatorWindow::pasteFromClipboard);
+    paste->setShortcut(QKeySequence::Paste);
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    paste->setEnabled(clipboard != nullptr && clipboard->hasText());
     menu.exec(globalPosition);
 }
 
@@ -300,21 +330,25 @@ void CalculatorWindow::keyPressEvent(QKeyEvent *event)
         copyReadout();
         return;
     }
-    QAbstractButton *key = onScreenKeyFor(*event);
-    if (key == nullptr) {
+    // Shift+Insert pastes everywhere on the desktop, also where the platform's binding lacks it.
+    const bool shiftInsert = event->key() == Qt::Key_Insert
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+    if (event->matches(QKeySequence::Paste) || shiftInsert) {
+        pasteFromClipboard();
+        return;
+    }
+    const std::optional<keyboard::KeyTarget> target = keyboard::keyTargetOf(*event);
+    if (!target) {
         QWidget::keyPressEvent(event);
         return;
     }
-    pressFromKeyboard(key);
+    pressFromKeyboard(onScreenKeyFor(*target));
 }
 
-QAbstractButton *CalculatorWindow::onScreenKeyFor(const QKeyEvent &event) const
+KeyButton *CalculatorWindow::onScreenKeyFor(const keyboard::KeyTarget &target) const
 {
-    const std::optional<keyboard::KeyTarget> target = keyboard::keyTargetOf(event);
-    if (!target)
-        return nullptr;
-    const auto index = static_cast<std::size_t>(target->index);
-    switch (target->control) {
+    const auto index = static_cast<std::size_t>(target.index);
+    switch (target.control) {
     case layout::Control::Number:
         return m_numberKeys.at(index);
     case layout::Control::Operator:
@@ -334,31 +368,89 @@ QAbstractButton *CalculatorWindow::onScreenKeyFor(const QKeyEvent &event) const
 // The key is clicked at once, so keys typed faster than a click animation all count and run in
 // the order typed; only the look of the press outlasts it. (An animated click would swallow a
 // second press of the same key that comes within its 100 ms.)
-void CalculatorWindow::pressFromKeyboard(QAbstractButton *key)
+void CalculatorWindow::pressFromKeyboard(KeyButton *key)
 {
-    releaseKeyShownDown();
-    QPointer<QAbstractButton> guard(key);
-    key->click();
+    endFlash();
+    QPointer<KeyButton> guard(key);
+    key->clickFromKeyboard();
     // The click may have opened the warning box, and the window may have closed while it was open.
     if (guard.isNull())
         return;
-    key->setDown(true);
-    m_keyShownDown = key;
-    m_keyRelease.start(KeyShownDownMs, this);
+    key->setFlashing(true);
+    m_flashingKey = key;
+    m_flashEnd.start(KeyFlashMs, this);
 }
 
-void CalculatorWindow::releaseKeyShownDown()
+void CalculatorWindow::endFlash()
 {
-    m_keyRelease.stop();
-    if (!m_keyShownDown.isNull())
-        m_keyShownDown->setDown(false);
-    m_keyShownDown.clear();
+    m_flashEnd.stop();
+    if (!m_flashingKey.isNull())
+        m_flashingKey->setFlashing(false);
+    m_flashingKey.clear();
+}
+
+// Pasting is typing: each key the text spells is clicked in turn, without flashing, which would
+// only show the last. A text that is not all keys types nothing, so no half number is left.
+void CalculatorWindow::pasteFromClipboard()
+{
+    const paste::Reading reading =
+        paste::readPastedText(QGuiApplication::clipboard()->text().toStdString(),
+            systemDecimalSeparator(), systemGroupSeparator());
+    if (reading.refusal) {
+        showPasteMessage(refusalMessage(*reading.refusal));
+        return;
+    }
+    if (m_pasteMessage != nullptr)
+        m_pasteMessage->hide();
+    endFlash();
+    const QPointer<CalculatorWindow> guard(this);
+    const int warningsBefore = m_warningsShown;
+    for (const char caption : reading.keys) {
+        onScreenKeyFor(*keyboard::keyTargetOf(caption))->clickFromKeyboard();
+        // After a division by zero the user has a warning to read, not more keys typed behind it.
+        if (guard.isNull() || m_warningsShown != warningsBefore)
+            return;
+    }
+}
+
+// A child of the window, not a tooltip or a popup: it shows on every platform, Wayland included,
+// never takes the focus, and assistive technology reads it as an alert.
+void CalculatorWindow::showPasteMessage(const QString &text)
+{
+    if (m_pasteMessage == nullptr) {
+        m_pasteMessage = new QLabel(this);
+        m_pasteMessage->setObjectName(QStringLiteral("PasteMessage"));
+        m_pasteMessage->setTextFormat(Qt::PlainText);
+        m_pasteMessage->setWordWrap(true);
+        m_pasteMessage->setForegroundRole(QPalette::ToolTipText);
+        m_pasteMessage->setBackgroundRole(QPalette::ToolTipBase);
+        m_pasteMessage->setAutoFillBackground(true);
+        m_pasteMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
+        m_pasteMessage->setMargin(2);
+    }
+    m_pasteMessage->setText(text);
+    m_pasteMessage->setAccessibleName(text);
+    // Along the bottom of the readout, clear of the digits, which sit in its middle.
+    const QRect readout = m_readout->geometry().adjusted(4, 4, -4, -4);
+    const int height = m_pasteMessage->heightForWidth(readout.width());
+    m_pasteMessage->setGeometry(
+        readout.left(), readout.bottom() + 1 - height, readout.width(), height);
+    m_pasteMessage->show();
+    m_pasteMessage->raise();
+    QAccessibleEvent alert(m_pasteMessage, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    m_pasteMessageEnd.start(PasteMessageMs, this);
 }
 
 void CalculatorWindow::timerEvent(QTimerEvent *event)
 {
-    if (event->timerId() == m_keyRelease.timerId()) {
-        releaseKeyShownDown();
+    if (event->timerId() == m_flashEnd.timerId()) {
+        endFlash();
+        return;
+    }
+    if (event->timerId() == m_pasteMessageEnd.timerId()) {
+        m_pasteMessageEnd.stop();
+        m_pasteMessage->hide();
         return;
     }
     QWidget::timerEvent(event);

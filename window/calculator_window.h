@@ -12,7 +12,6 @@
 #include <memory>
 #include <string>
 
-class QAbstractButton;
 class QKeyEvent;
 class QLabel;
 class QMouseEvent;
@@ -20,12 +19,18 @@ class QPoint;
 
 namespace tallimax {
 
+class KeyButton;
+
+namespace keyboard {
+struct KeyTarget;
+} // namespace keyboard
+
 // The user's decimal separator, read from the locale at every use; "." when it gives none.
 std::string systemDecimalSeparator();
 
 // The calculator's one window: twenty controls at fixed places, each click handed to the engine
-// as one operation, and the readout coloured by where the mouse moves. Keys of the keyboard press
-// the on-screen keys, so they run the same operations as clicks.
+// as one operation, and the readout coloured by where the mouse moves. Keys of the keyboard and
+// pasted text press the on-screen keys, so they run the same operations as clicks.
 class CalculatorWindow : public QWidget, public CalculatorView
 {
     Q_OBJECT
@@ -49,6 +54,8 @@ public:
 
     // Puts the readout text, exactly as shown, on the clipboard.
     void copyReadout();
+    // Presses the on-screen keys the clipboard's text spells, or says by the readout why not.
+    void pasteFromClipboard();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -58,20 +65,27 @@ protected:
 
 private:
     void createControls();
-    QAbstractButton *onScreenKeyFor(const QKeyEvent &event) const;
-    void pressFromKeyboard(QAbstractButton *key);
-    void releaseKeyShownDown();
+    KeyButton *onScreenKeyFor(const keyboard::KeyTarget &target) const;
+    void pressFromKeyboard(KeyButton *key);
+    void endFlash();
+    void showPasteMessage(const QString &text);
     void showReadoutMenu(const QPoint &globalPosition);
 
     QLabel *m_readout = nullptr;
     QLabel *m_action = nullptr;
-    std::array<QAbstractButton *, NumberCaptions.size()> m_numberKeys{};
-    std::array<QAbstractButton *, OperatorCaptions.size()> m_operatorKeys{};
-    QAbstractButton *m_decimalKey = nullptr;
-    QAbstractButton *m_resetKey = nullptr;
-    // The key last pressed from the keyboard, drawn down for a moment so the user sees which.
-    QPointer<QAbstractButton> m_keyShownDown;
-    QBasicTimer m_keyRelease;
+    std::array<KeyButton *, NumberCaptions.size()> m_numberKeys{};
+    std::array<KeyButton *, OperatorCaptions.size()> m_operatorKeys{};
+    KeyButton *m_decimalKey = nullptr;
+    KeyButton *m_resetKey = nullptr;
+    // The key last pressed from the keyboard, drawn pressed for a moment so the user sees which.
+    QPointer<KeyButton> m_flashingKey;
+    QBasicTimer m_flashEnd;
+    // Why a paste typed nothing, shown over the readout until it goes away by itself. Made by
+    // the first refused paste.
+    QLabel *m_pasteMessage = nullptr;
+    QBasicTimer m_pasteMessageEnd;
+    // Counts warning boxes, so a paste knows when one of its keys opened one.
+    int m_warningsShown = 0;
     std::unique_ptr<Calculator> m_calculator;
 };
 

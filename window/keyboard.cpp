@@ -29,32 +29,44 @@ std::optional<KeyTarget> keyTargetOf(const QKeyEvent &event)
 
     const int key = event.key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return KeyTarget{ layout::Control::Number, static_cast<std::int16_t>(key - Qt::Key_0) };
+        return keyTargetOf(static_cast<char>('0' + (key - Qt::Key_0)));
 
     switch (key) {
     // Both marks press the one decimal-point key; the engine types the locale's separator.
     case Qt::Key_Period:
     case Qt::Key_Comma:
-        return KeyTarget{ layout::Control::Decimal, -1 };
+        return keyTargetOf('.');
     case Qt::Key_Plus:
-        return operatorKey("+");
+        return keyTargetOf('+');
     case Qt::Key_Minus:
-        return operatorKey("-");
+        return keyTargetOf('-');
     case Qt::Key_Asterisk:
     case Qt::Key_X:
-        return operatorKey("X");
+        return keyTargetOf('X');
     case Qt::Key_Slash:
-        return operatorKey("/");
+        return keyTargetOf('/');
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Equal:
-        return operatorKey("=");
+        return keyTargetOf('=');
     case Qt::Key_Escape:
     case Qt::Key_Delete:
         return KeyTarget{ layout::Control::Reset, -1 };
     default:
         break;
     }
+    return std::nullopt;
+}
+
+std::optional<KeyTarget> keyTargetOf(char caption)
+{
+    if (caption >= '0' && caption <= '9')
+        return KeyTarget{ layout::Control::Number, static_cast<std::int16_t>(caption - '0') };
+    if (caption == '.')
+        return KeyTarget{ layout::Control::Decimal, -1 };
+    const KeyTarget target = operatorKey(std::string_view(&caption, 1));
+    if (static_cast<std::size_t>(target.index) < OperatorCaptions.size())
+        return target;
     return std::nullopt;
 }
 

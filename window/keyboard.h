@@ -22,4 +22,7 @@ struct KeyTarget
 // not take. The main row and the keypad press the same keys.
 std::optional<KeyTarget> keyTargetOf(const QKeyEvent &event);
 
+// The on-screen key with this caption: a digit, ".", or an operator ("/", "+", "X", "-", "=").
+std::optional<KeyTarget> keyTargetOf(char caption);
+
 } // namespace tallimax::keyboard
