@@ -414,7 +414,7 @@ void CalculatorWindow::pasteFromClipboard()
 }
 
 // A child of the window, not a tooltip or a popup: it shows on every platform, Wayland included,
-// never takes the focus, and assistive technology reads it as an alert.
+// and never takes the focus. Screen readers hear of it by its name and an alert event.
 void CalculatorWindow::showPasteMessage(const QString &text)
 {
     if (m_pasteMessage == nullptr) {
