@@ -427,6 +427,8 @@ void CalculatorWindow::showPasteMessage(const QString &text)
         m_pasteMessage->setAutoFillBackground(true);
         m_pasteMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
         m_pasteMessage->setMargin(2);
+        // The pointer over the message is over the readout, and colours it as the readout.
+        m_pasteMessage->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     m_pasteMessage->setText(text);
     m_pasteMessage->setAccessibleName(text);

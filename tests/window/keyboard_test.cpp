@@ -658,6 +658,9 @@ void KeyboardTest::pasteFromTheClipboard()
     QVERIFY(readoutLabel()->geometry().contains(message->geometry()));
     QVERIFY(testing::textFits(*message));
     QCOMPARE(message->accessibleName(), message->text());
+    // The pointer over the message is over the readout.
+    QTest::mouseMove(calculatorWindow()->windowHandle(), message->geometry().center());
+    QCOMPARE(readoutLabel()->palette().color(readoutLabel()->backgroundRole()), QColor(0xC0C0C0));
     const QString refusedText = message->text();
 
     // An image is no text; the readout's menu then offers Paste disabled.
