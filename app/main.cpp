@@ -4,10 +4,13 @@
 
 int main(int argc, char *argv[])
 {
-    // The calculator sets its own fonts and colours, so it asks the desktop for none. On GNOME
-    // this keeps Qt from loading its GTK theme plugin, and GTK with it, before the first paint;
-    // the warning box then shows in Qt's default font and icon instead of the desktop's.
+    // The desktop's style, colour scheme (light or dark), dialog fonts and icons reach the keys,
+    // the window, the warning box and the menus through Qt's platform theme, as they reach any Qt
+    // program; the readout keeps its own colours and every control its own font. The benchmarks
+    // also build the program without them, to measure what the platform theme costs.
+#ifdef TALLIMAX_IGNORE_DESKTOP_SETTINGS
     QApplication::setDesktopSettingsAware(false);
+#endif
     // Qt joins the desktop's accessibility bus only if assistive technology was switched on when
     // the program started, and does not notice it being switched on later: a screen reader
     // started after the calculator, or a tool that reads the tree without switching it on, would

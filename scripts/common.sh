@@ -9,7 +9,7 @@ TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 # a D-Bus session and the accessibility bus for the screen-reader test; the desktop's file
 # checkers, and what cpack needs to build and check the Debian package.
 TALLIMAX_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core
-    desktop-file-utils appstream dpkg-dev file)
+    desktop-file-utils appstream dpkg-dev file qt6-gtk-platformtheme)
 
 # Installs whichever of the given packages are missing; does nothing when all are present.
 ensure_packages() {
