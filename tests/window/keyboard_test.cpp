@@ -167,8 +167,8 @@ void KeyboardTest::eachKeyPressesOneOnScreenKey()
 
     // The press shows on the key, and the key comes up again by itself.
     QVERIFY(target->isDown());
-    QTRY_COMPARE(m_clicked, QStringList{ onScreen });
-    QTRY_VERIFY(!target->isDown());
+    TALLIMAX_TRY_COMPARE(m_clicked, QStringList{ onScreen });
+    TALLIMAX_TRY_VERIFY(!target->isDown());
     QCOMPARE(m_clicked, QStringList{ onScreen });
 }
 
@@ -210,7 +210,7 @@ void KeyboardTest::typedCalculations()
     QFETCH(QString, action);
 
     type(keys);
-    QTRY_COMPARE(m_clicked.size(), keys.size());
+    TALLIMAX_TRY_COMPARE(m_clicked.size(), keys.size());
     QCOMPARE(readoutLabel()->text(), readout);
     QCOMPARE(actionLabel()->text(), action);
 }
@@ -244,7 +244,7 @@ void KeyboardTest::otherKeysPressNothing()
     press(key, modifiers);
     // The calculation carries on from where it was.
     type(QStringLiteral("="));
-    QTRY_COMPARE(m_clicked.size(), 5);
+    TALLIMAX_TRY_COMPARE(m_clicked.size(), 5);
     QCOMPARE(readoutLabel()->text(), QStringLiteral("15"));
     QCOMPARE(m_clicked.constLast(), QStringLiteral("Operator4"));
 }
@@ -266,7 +266,7 @@ void KeyboardTest::spaceAndTabStayWithTheFocusedKey()
     press(Qt::Key_Plus, Qt::ShiftModifier);
     press(Qt::Key_1);
     press(Qt::Key_Return);
-    QTRY_COMPARE(
+    TALLIMAX_TRY_COMPARE(
         m_clicked, QStringList({ "Number5", "Number6", "Operator1", "Number1", "Operator4" }));
     QCOMPARE(readoutLabel()->text(), QStringLiteral("57"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Number6"));
@@ -286,7 +286,7 @@ void KeyboardTest::keysWhileTheWarningBoxIsOpen()
     QFETCH(int, dismissKey);
 
     type(QStringLiteral("8/0"));
-    QTRY_COMPARE(m_clicked.size(), 3);
+    TALLIMAX_TRY_COMPARE(m_clicked.size(), 3);
 
     int boxes = 0;
     QString readoutWhileOpen;
@@ -319,8 +319,8 @@ void KeyboardTest::keysWhileTheWarningBoxIsOpen()
     });
     watcher.start(0);
     type(QStringLiteral("="));
-    QTRY_COMPARE(m_clicked.size(), 4);
-    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    TALLIMAX_TRY_COMPARE(m_clicked.size(), 4);
+    TALLIMAX_TRY_VERIFY(QApplication::activeModalWidget() == nullptr);
     watcher.stop();
 
     QCOMPARE(boxes, 1);
@@ -335,7 +335,7 @@ void KeyboardTest::keysWhileTheWarningBoxIsOpen()
     QCOMPARE(
         actionLabel()->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
     type(QStringLiteral("+1="));
-    QTRY_COMPARE(readoutLabel()->text(), QStringLiteral("9"));
+    TALLIMAX_TRY_COMPARE(readoutLabel()->text(), QStringLiteral("9"));
 }
 
 void KeyboardTest::copyTakesTheReadoutAsShown()
@@ -351,7 +351,7 @@ void KeyboardTest::copyTakesTheReadoutAsShown()
     for (qsizetype i = 0; i < keys.size(); ++i) {
         type(keys[i]);
         typed += keys[i].size();
-        QTRY_COMPARE(m_clicked.size(), typed);
+        TALLIMAX_TRY_COMPARE(m_clicked.size(), typed);
         QCOMPARE(readoutLabel()->text(), shown[i]);
         for (const QKeySequence &copy : copyKeys) {
             clipboard->setText(QStringLiteral("stale"));
@@ -367,7 +367,7 @@ void KeyboardTest::copyTakesTheReadoutAsShown()
 void KeyboardTest::readoutMenuCopies()
 {
     type(QStringLiteral("12.5"));
-    QTRY_COMPARE(readoutLabel()->text(), QStringLiteral("12.5"));
+    TALLIMAX_TRY_COMPARE(readoutLabel()->text(), QStringLiteral("12.5"));
     QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
 
     QStringList actions;
