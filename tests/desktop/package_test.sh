@@ -39,7 +39,7 @@ echo "Depends: $depends"
 # Worked out by dpkg-shlibdeps from the libraries the program links. Debian 13 renamed some
 # library packages for its 64-bit time_t transition (libqt6core6t64), so the suffix may follow.
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
-    printf '%s\n' "$depends" | tr ',' '\n' | grep -Eq "^ *$library(t64)? \(>= " \
+    printf '%s\n' "$depends" | tr ',' '\n' | grep -q "^ *$library\(t64\)\{0,1\} (>= " \
         || fail "Depends lacks $library"
 done
 

@@ -51,6 +51,7 @@ private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot sec
 
 void KeyboardTest::init()
 {
+    TALLIMAX_SKIP_ON_WAYLAND("keys reach only the window holding the keyboard focus");
     QVERIFY(openWindow(WaitFor::Active));
     m_clicked.clear();
     for (QAbstractButton *key : calculatorWindow()->findChildren<QAbstractButton *>()) {

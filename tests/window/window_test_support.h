@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QString>
 #include <QTest>
@@ -25,6 +26,14 @@
         static_cast<void>(                                                                         \
             QTest::qWaitFor([&]() -> bool { return (actual) == (expected); }, 5000));              \
         QCOMPARE(actual, expected);                                                                \
+    } while (false)
+
+// On Wayland no program may move the pointer or take the keyboard focus for itself, and a
+// headless compositor has no pointer or keyboard to give: what needs them is skipped there.
+#define TALLIMAX_SKIP_ON_WAYLAND(reason)                                                            \
+    do {                                                                                           \
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))                           \
+            QSKIP(reason);                                                                         \
     } while (false)
 
 namespace tallimax::testing {
