@@ -38,6 +38,7 @@ ensure_packages() {
 # compiler or Qt that warns about something new must not stop a user's build. Both settings are
 # given every time, so the run and test commands can share build/ in either order.
 build_tree() {
+    echo "Building in build/; warnings are errors: ${TALLIMAX_WARNINGS_AS_ERRORS:-OFF}"
     cmake -S "$TALLIMAX_ROOT" -B "$TALLIMAX_ROOT/build" -G Ninja \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DTALLIMAX_WARNINGS_AS_ERRORS="${TALLIMAX_WARNINGS_AS_ERRORS:-OFF}" "$@"
