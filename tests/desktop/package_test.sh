@@ -36,9 +36,11 @@ echo "Built $(basename "$deb")"
 [ "$(dpkg-deb --field "$deb" Package)" = tallimax ] || fail "the package is not called tallimax"
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-# Worked out by dpkg-shlibdeps from the libraries the program links.
+# Worked out by dpkg-shlibdeps from the libraries the program links. Debian 13 renamed some
+# library packages for its 64-bit time_t transition (libqt6core6t64), so the suffix may follow.
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
-    printf '%s\n' "$depends" | grep -q "$library (>= " || fail "Depends lacks $library"
+    printf '%s\n' "$depends" | tr ',' '\n' | grep -q "^ *$library\(t64\)\{0,1\} (>= " \
+        || fail "Depends lacks $library"
 done
 
 root=$work/root

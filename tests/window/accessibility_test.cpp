@@ -104,7 +104,7 @@ void AccessibilityTest::initTestCase()
     QAccessible::installUpdateHandler(recordAnnouncement);
     if (qEnvironmentVariableIsSet("TALLIMAX_ACCESSIBILITY_BRIDGE")) {
         // The bridge connects to the accessibility bus after the event loop has run a while.
-        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 20000);
+        TALLIMAX_TRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 20000);
     }
 }
 
@@ -180,7 +180,7 @@ void AccessibilityTest::everyKeyHasAName()
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
     // Qt presses a button for assistive technology with an animated click.
-    QTRY_COMPARE(readoutLabel()->text(), readout);
+    TALLIMAX_TRY_COMPARE(readoutLabel()->text(), readout);
 }
 
 void AccessibilityTest::theWindowListsItsKeysAndLabels()

@@ -229,7 +229,7 @@ void AppearanceTest::themeChangeWhileOpen()
 
     // The desktop switches to a dark theme with the calculator open.
     QApplication::setPalette(darkPalette());
-    QTRY_COMPARE(action->palette().color(action->foregroundRole()),
+    TALLIMAX_TRY_COMPARE(action->palette().color(action->foregroundRole()),
         darkPalette().color(QPalette::WindowText));
     QCOMPARE(readout->palette().color(readout->backgroundRole()), QColor(0xC0, 0xC0, 0xC0));
     QCOMPARE(readout->palette().color(readout->foregroundRole()), QColor(Qt::black));

@@ -146,6 +146,7 @@ void CalculatorWindowTest::readoutFollowsThePointer_data()
 
 void CalculatorWindowTest::readoutFollowsThePointer()
 {
+    TALLIMAX_SKIP_ON_WAYLAND("the hover colour follows the pointer");
     QFETCH(QStringList, path);
     QFETCH(QList<QRgb>, colours);
     QCOMPARE(colours.size(), path.size());
@@ -166,6 +167,7 @@ void CalculatorWindowTest::readoutFollowsThePointer()
 
 void CalculatorWindowTest::dragOverAKeyLeavesTheColour()
 {
+    TALLIMAX_SKIP_ON_WAYLAND("the hover colour follows the pointer");
     moveTo("Readout");
     // A label does not take a press: the window gets it, and the moves of the drag after it.
     auto *justDid = findLabel(*calculatorWindow(), "Label1");
@@ -179,6 +181,7 @@ void CalculatorWindowTest::dragOverAKeyLeavesTheColour()
 
 void CalculatorWindowTest::resetLeavesTheHoverColour()
 {
+    TALLIMAX_SKIP_ON_WAYLAND("the hover colour follows the pointer");
     clickKeys(QStringLiteral("4"));
     moveTo("Readout");
     QCOMPARE(readoutBackColour(), QColor(0xC0, 0xC0, 0xC0));

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QString>
 #include <QTest>
@@ -12,6 +13,28 @@
 #include <cstdint>
 #include <memory>
 #include <utility>
+
+// Wait, handling events, up to five seconds (or timeoutMs) for a condition to hold, then check it
+// as QVERIFY and QCOMPARE do. Qt's QTRY_VERIFY and QTRY_COMPARE do the same, but from Qt 6.8 on
+// they store a std::chrono count (a long) in an int inside the macro, which -Wconversion reports
+// at every use.
+#define TALLIMAX_TRY_VERIFY_WITH_TIMEOUT(condition, timeoutMs)                                      \
+    QVERIFY2(QTest::qWaitFor([&]() -> bool { return (condition); }, (timeoutMs)), #condition)
+#define TALLIMAX_TRY_VERIFY(condition) TALLIMAX_TRY_VERIFY_WITH_TIMEOUT(condition, 5000)
+#define TALLIMAX_TRY_COMPARE(actual, expected)                                                      \
+    do {                                                                                           \
+        static_cast<void>(                                                                         \
+            QTest::qWaitFor([&]() -> bool { return (actual) == (expected); }, 5000));              \
+        QCOMPARE(actual, expected);                                                                \
+    } while (false)
+
+// On Wayland no program may move the pointer or take the keyboard focus for itself, and a
+// headless compositor has no pointer or keyboard to give: what needs them is skipped there.
+#define TALLIMAX_SKIP_ON_WAYLAND(reason)                                                            \
+    do {                                                                                           \
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))                           \
+            QSKIP(reason);                                                                         \
+    } while (false)
 
 namespace tallimax::testing {
 
