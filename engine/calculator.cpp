@@ -62,6 +62,13 @@ void Calculator::rset_Click()
     m_view.SetAction(std::string(texts::Action));
 }
 
+void Calculator::restore(const Snapshot &snapshot)
+{
+    m_state = snapshot.state;
+    m_view.SetReadout(m_state.ReadoutText);
+    m_view.SetAction(snapshot.action);
+}
+
 void Calculator::Number_Click(std::int16_t index)
 {
     if (!isKey(index, NumberCaptions))

@@ -44,6 +44,18 @@ struct CalculatorState
     CellValue PendingOp; // an operator caption, or " " before the first one
     CellValue EntryValue;
     std::string ReadoutText = "0.";
+
+    friend bool operator==(const CalculatorState &, const CalculatorState &) = default;
+};
+
+// What the calculator shows and remembers at one moment: its state, and the action panel's text,
+// which the engine writes but never reads back.
+struct Snapshot
+{
+    CalculatorState state;
+    std::string action;
+
+    friend bool operator==(const Snapshot &, const Snapshot &) = default;
 };
 
 // The calculator: one operation per key, left-to-right evaluation, results pushed to a view.
@@ -57,6 +69,10 @@ public:
     void Number_Click(std::int16_t index);
     void Decimal_Click();
     void Operator_Click(std::int16_t index);
+
+    // Puts the calculator back as it was at the snapshot and shows its readout and action text.
+    // Nothing else runs: no warning box, whatever the step that led there showed.
+    void restore(const Snapshot &snapshot);
 
     const CalculatorState &state() const { return m_state; }
 

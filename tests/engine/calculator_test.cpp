@@ -1,10 +1,13 @@
+#include "tests/engine/press_key.h"
 #include "tests/engine/recording_view.h"
 
 #include "engine/calculator.h"
+#include "engine/history.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,35 +15,9 @@
 namespace tallimax {
 namespace {
 
-// Keys are written as their captions: digits, ".", "+", "-", "X", "/", "=", and "R" for RESET ALL.
 void press(Calculator &calculator, char key)
 {
-    switch (key) {
-    case '.':
-        calculator.Decimal_Click();
-        return;
-    case 'R':
-        calculator.rset_Click();
-        return;
-    case '/':
-        calculator.Operator_Click(0);
-        return;
-    case '+':
-        calculator.Operator_Click(1);
-        return;
-    case 'X':
-        calculator.Operator_Click(2);
-        return;
-    case '-':
-        calculator.Operator_Click(3);
-        return;
-    case '=':
-        calculator.Operator_Click(4);
-        return;
-    default:
-        ASSERT_TRUE(key >= '0' && key <= '9') << "no key " << key;
-        calculator.Number_Click(static_cast<std::int16_t>(key - '0'));
-    }
+    ASSERT_TRUE(pressKey(calculator, key)) << "no key " << key;
 }
 
 // Expected texts are written with "."; this puts the separator under test in its place.
@@ -428,6 +405,101 @@ TEST(Calculator, TenThousandDigitsStayInTheReadout)
     // Subtracting from a number beyond the double range is refused.
     EXPECT_EQ(rig.pressAll("-1="), digits + ".");
     EXPECT_EQ(rig.view.action, "Overflow");
+}
+
+// A step taken back and put back again shows exactly what it showed, and runs nothing again.
+TEST(Calculator, RestoreShowsTheSnapshotAndRunsNothing)
+{
+    Rig rig;
+    rig.pressAll("8/0");
+    const Snapshot before{ rig.calculator.state(), rig.view.action };
+    rig.pressAll("=");
+    const Snapshot after{ rig.calculator.state(), rig.view.action };
+    ASSERT_EQ(rig.view.warnings, 1);
+
+    rig.calculator.restore(before);
+    EXPECT_EQ(rig.calculator.state(), before.state);
+    EXPECT_EQ(rig.view.readout, "0.");
+    EXPECT_EQ(rig.view.action, "Action");
+    rig.calculator.restore(after);
+    EXPECT_EQ(rig.calculator.state(), after.state);
+    EXPECT_EQ(rig.view.action, Z);
+    EXPECT_EQ(rig.view.warnings, 1);
+    // Going on from a restored state is going on from the state itself.
+    rig.calculator.restore(before);
+    EXPECT_EQ(rig.pressAll("2="), "4");
+}
+
+Snapshot numbered(int n)
+{
+    Snapshot snapshot;
+    snapshot.state.OperandCount = static_cast<std::int16_t>(n);
+    return snapshot;
+}
+
+TEST(History, KeepsTheNewestThousandStepsBothWays)
+{
+    History history;
+    for (int n = 0; n < 1005; ++n)
+        history.record(numbered(n));
+    EXPECT_EQ(history.size(), 1000U);
+
+    Snapshot now = numbered(1005);
+    for (int n = 1004; n >= 5; --n) {
+        const std::optional<Snapshot> before = history.undo(now);
+        ASSERT_TRUE(before.has_value()) << n;
+        EXPECT_EQ(before->state.OperandCount, n);
+        now = *before;
+    }
+    EXPECT_FALSE(history.undo(now).has_value());
+    for (int n = 6; n <= 1005; ++n) {
+        const std::optional<Snapshot> after = history.redo(now);
+        ASSERT_TRUE(after.has_value()) << n;
+        EXPECT_EQ(after->state.OperandCount, n);
+        now = *after;
+    }
+    EXPECT_FALSE(history.redo(now).has_value());
+    EXPECT_EQ(history.size(), 1000U);
+}
+
+TEST(History, ANewStepForgetsWhatCouldBePutBack)
+{
+    History history;
+    history.record(numbered(0));
+    history.record(numbered(1));
+    ASSERT_TRUE(history.undo(numbered(2)).has_value());
+    EXPECT_TRUE(history.canRedo());
+    history.record(numbered(1));
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_FALSE(history.redo(numbered(7)).has_value());
+    EXPECT_EQ(history.size(), 2U);
+}
+
+// Snapshots of a readout thousands of digits long: the oldest go to keep within the memory
+// bound, and the newest stays even when it alone is over it.
+TEST(History, MemoryStaysWithinItsBound)
+{
+    Rig rig;
+    rig.pressAll(std::string(20000, '7'));
+    const Snapshot huge{ rig.calculator.state(), rig.view.action };
+    const std::size_t each = History::bytesOf(huge);
+    ASSERT_GT(each, 20000U);
+
+    History history(1000, 50 * each);
+    for (int n = 0; n < 200; ++n) {
+        history.record(huge);
+        history.undo(huge);
+        history.redo(huge);
+        EXPECT_LE(history.bytes(), 50 * each);
+    }
+    EXPECT_EQ(history.size(), 50U);
+
+    History tiny(1000, each / 2);
+    tiny.record(huge);
+    EXPECT_EQ(tiny.size(), 1U);
+    tiny.record(huge);
+    EXPECT_EQ(tiny.size(), 1U);
+    EXPECT_EQ(tiny.bytes(), each);
 }
 
 } // namespace
