@@ -3,35 +3,33 @@
 #include "window/accessible_label.h"
 #include "window/icon.h"
 #include "window/key_button.h"
+#include "window/key_typer.h"
 #include "window/keyboard.h"
 #include "window/layout.h"
-#include "window/paste_text.h"
 #include "window/readout_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QTimerEvent>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <chrono>
 #include <cstring>
-#include <iterator>
-#include <optional>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -100,38 +98,10 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
     return nullptr;
 }
 
-// How long a key pressed from the keyboard is drawn pressed, as long as an animated click.
-constexpr int KeyFlashMs = 100;
-
-// How long the reason for a refused paste stays by the readout: long enough to read twice.
-constexpr int PasteMessageMs = 5000;
-
-// The user's digit group separator; none where the locale gives none.
-std::string systemGroupSeparator()
-{
-    return QLocale::system().groupSeparator().toStdString();
-}
-
-QString refusalMessage(paste::Refusal refusal)
-{
-    switch (refusal) {
-    case paste::Refusal::Empty:
-        return CalculatorWindow::tr("Nothing to paste: the clipboard holds no text.");
-    case paste::Refusal::TooLong:
-        return CalculatorWindow::tr("Not pasted: the text is too long to type.");
-    case paste::Refusal::NotACalculation:
-        break;
-    }
-    return CalculatorWindow::tr("Not pasted: the text is not a number or a calculation.");
-}
+// How long a message stays by the readout: long enough to read twice.
+constexpr std::chrono::milliseconds MessageDuration{ 5000 };
 
 } // namespace
-
-std::string systemDecimalSeparator()
-{
-    const QString point = QLocale::system().decimalPoint();
-    return point.isEmpty() ? std::string(".") : point.toStdString();
-}
 
 CalculatorWindow::CalculatorWindow(QWidget *parent)
     : QWidget(parent,
@@ -143,8 +113,9 @@ CalculatorWindow::CalculatorWindow(QWidget *parent)
     setFixedSize(layout::toPixels(layout::ClientWidth), layout::toPixels(layout::ClientHeight));
     // The bare background recolours the readout on every move, with or without a button held.
     setMouseTracking(true);
+    m_calculator = std::make_unique<Calculator>(*this, keyboard::systemDecimalSeparator);
     createControls();
-    m_calculator = std::make_unique<Calculator>(*this, systemDecimalSeparator);
+    createActions();
 }
 
 void CalculatorWindow::createControls()
@@ -154,6 +125,7 @@ void CalculatorWindow::createControls()
 
     const QFont controlFont = toFont(layout::ControlFont);
     std::vector<std::pair<int, QWidget *>> tabOrder;
+    std::vector<std::pair<layout::ControlRow, KeyButton *>> keys;
 
     for (const layout::ControlRow &row : layout::Controls) {
         const QString caption = toQString(layout::captionOf(row));
@@ -198,34 +170,37 @@ void CalculatorWindow::createControls()
         key->setAccessibleName(toQString(layout::accessibleNameOf(row)));
         tabOrder.emplace_back(row.tabIndex, key);
 
-        // clicked, not pressed: a key also works from the keyboard's Space bar.
-        const std::int16_t index = row.index;
-        switch (row.control) {
-        case layout::Control::Reset:
+        keys.emplace_back(row, key);
+        if (row.control == layout::Control::Reset) {
             key->setIcon(icon);
             key->setIconSize(QSize(32, 32));
-            connect(key, &QPushButton::clicked, this, [this] { m_calculator->rset_Click(); });
-            m_resetKey = key;
+        }
+    }
+
+    // Each key runs its one engine operation, typed as one step.
+    m_typer = new KeyTyper(*m_calculator, *this, *m_readout, *m_action, MessageDuration);
+    for (const auto &[row, key] : keys) {
+        const std::int16_t index = row.index;
+        std::function<void()> operation;
+        switch (row.control) {
+        case layout::Control::Reset:
+            operation = [this] { m_calculator->rset_Click(); };
             break;
         case layout::Control::Number:
-            connect(key, &QPushButton::clicked, this,
-                [this, index] { m_calculator->Number_Click(index); });
-            m_numberKeys.at(static_cast<std::size_t>(index)) = key;
+            operation = [this, index] { m_calculator->Number_Click(index); };
             break;
         case layout::Control::Operator:
-            connect(key, &QPushButton::clicked, this,
-                [this, index] { m_calculator->Operator_Click(index); });
-            m_operatorKeys.at(static_cast<std::size_t>(index)) = key;
+            operation = [this, index] { m_calculator->Operator_Click(index); };
             break;
         case layout::Control::Decimal:
-            connect(key, &QPushButton::clicked, this, [this] { m_calculator->Decimal_Click(); });
-            m_decimalKey = key;
+            operation = [this] { m_calculator->Decimal_Click(); };
             break;
         case layout::Control::JustDid:
         case layout::Control::Action:
         case layout::Control::Readout:
-            break;
+            continue;
         }
+        m_typer->addKey(layout::captionOf(row), key, std::move(operation));
     }
 
     SetReadoutBackColor(toColour(layout::BrightWhite));
@@ -251,7 +226,7 @@ void CalculatorWindow::SetAction(const std::string &text)
 
 void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string &title)
 {
-    ++m_warningsShown;
+    m_typer->interrupt();
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(title),
         QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
@@ -304,158 +279,47 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void CalculatorWindow::copyReadout()
+// Made once, with the platform's standard keys, for the window and the readout's menu alike.
+// Backspace takes a step back too, as in any calculator; Ctrl+Y puts one back on every desktop.
+void CalculatorWindow::createActions()
 {
-    QGuiApplication::clipboard()->setText(m_readout->text());
+    const auto add = [this](const QString &text, QKeySequence::StandardKey keys,
+                         QList<QKeySequence> more, auto slot) {
+        auto *action = new QAction(text, this);
+        QList<QKeySequence> shortcuts = QKeySequence::keyBindings(keys);
+        for (const QKeySequence &key : more) {
+            if (!shortcuts.contains(key))
+                shortcuts << key;
+        }
+        action->setShortcuts(shortcuts);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        return action;
+    };
+    m_copy = add(tr("&Copy"), QKeySequence::Copy, {},
+        [this] { QGuiApplication::clipboard()->setText(m_readout->text()); });
+    m_paste = add(tr("&Paste"), QKeySequence::Paste, {},
+        [this] { m_typer->paste(QGuiApplication::clipboard()->text()); });
+    m_undo = add(tr("&Undo"), QKeySequence::Undo, { QKeySequence(Qt::Key_Backspace) },
+        [this] { m_typer->undo(); });
+    m_redo = add(tr("&Redo"), QKeySequence::Redo, { QKeySequence(Qt::CTRL | Qt::Key_Y) },
+        [this] { m_typer->redo(); });
 }
 
 void CalculatorWindow::showReadoutMenu(const QPoint &globalPosition)
 {
+    // The actions stay enabled for their keys, which say by the readout when there is nothing to
+    // do; the menu greys out what would do nothing.
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    m_paste->setEnabled(clipboard != nullptr && clipboard->hasText());
+    m_undo->setEnabled(m_typer->canUndo());
+    m_redo->setEnabled(m_typer->canRedo());
     // Made on demand: most sessions never open it, and the window opens sooner without it.
     QMenu menu(this);
-    QAction *copy = menu.addAction(tr("&Copy"), this, &CalculatorWindow::copyReadout);
-    copy->setShortcut(QKeySequence::Copy);
-    QAction *paste = menu.addAction(tr("&Paste"), this, &CalculatorWindow::pasteFromClipboard);
-    paste->setShortcut(QKeySequence::Paste);
-    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
-    paste->setEnabled(clipboard != nullptr && clipboard->hasText());
+    menu.addActions({ m_copy, m_paste, m_undo, m_redo });
     menu.exec(globalPosition);
-}
-
-// A key of the keyboard arrives here wherever the focus is in the window: a focused key button
-// takes Space and Tab for itself and passes every other key up to the window.
-void CalculatorWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->matches(QKeySequence::Copy)) {
-        copyReadout();
-        return;
-    }
-    // Shift+Insert pastes everywhere on the desktop, also where the platform's binding lacks it.
-    const bool shiftInsert = event->key() == Qt::Key_Insert
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
-    if (event->matches(QKeySequence::Paste) || shiftInsert) {
-        pasteFromClipboard();
-        return;
-    }
-    const std::optional<keyboard::KeyTarget> target = keyboard::keyTargetOf(*event);
-    if (!target) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    pressFromKeyboard(onScreenKeyFor(*target));
-}
-
-KeyButton *CalculatorWindow::onScreenKeyFor(const keyboard::KeyTarget &target) const
-{
-    const auto index = static_cast<std::size_t>(target.index);
-    switch (target.control) {
-    case layout::Control::Number:
-        return m_numberKeys.at(index);
-    case layout::Control::Operator:
-        return m_operatorKeys.at(index);
-    case layout::Control::Decimal:
-        return m_decimalKey;
-    case layout::Control::Reset:
-        return m_resetKey;
-    case layout::Control::JustDid:
-    case layout::Control::Action:
-    case layout::Control::Readout:
-        break;
-    }
-    return nullptr;
-}
-
-// The key is clicked at once, so keys typed faster than a click animation all count and run in
-// the order typed; only the look of the press outlasts it. (An animated click would swallow a
-// second press of the same key that comes within its 100 ms.)
-void CalculatorWindow::pressFromKeyboard(KeyButton *key)
-{
-    endFlash();
-    QPointer<KeyButton> guard(key);
-    key->clickFromKeyboard();
-    // The click may have opened the warning box, and the window may have closed while it was open.
-    if (guard.isNull())
-        return;
-    key->setFlashing(true);
-    m_flashingKey = key;
-    m_flashEnd.start(KeyFlashMs, this);
-}
-
-void CalculatorWindow::endFlash()
-{
-    m_flashEnd.stop();
-    if (!m_flashingKey.isNull())
-        m_flashingKey->setFlashing(false);
-    m_flashingKey.clear();
-}
-
-// Pasting is typing: each key the text spells is clicked in turn, without flashing, which would
-// only show the last. A text that is not all keys types nothing, so no half number is left.
-void CalculatorWindow::pasteFromClipboard()
-{
-    const paste::Reading reading =
-        paste::readPastedText(QGuiApplication::clipboard()->text().toStdString(),
-            systemDecimalSeparator(), systemGroupSeparator());
-    if (reading.refusal) {
-        showPasteMessage(refusalMessage(*reading.refusal));
-        return;
-    }
-    if (m_pasteMessage != nullptr)
-        m_pasteMessage->hide();
-    endFlash();
-    const QPointer<CalculatorWindow> guard(this);
-    const int warningsBefore = m_warningsShown;
-    for (const char caption : reading.keys) {
-        onScreenKeyFor(*keyboard::keyTargetOf(caption))->clickFromKeyboard();
-        // After a division by zero the user has a warning to read, not more keys typed behind it.
-        if (guard.isNull() || m_warningsShown != warningsBefore)
-            return;
-    }
-}
-
-// A child of the window, not a tooltip or a popup: it shows on every platform, Wayland included,
-// and never takes the focus. Screen readers hear of it by its name and an alert event.
-void CalculatorWindow::showPasteMessage(const QString &text)
-{
-    if (m_pasteMessage == nullptr) {
-        m_pasteMessage = new QLabel(this);
-        m_pasteMessage->setObjectName(QStringLiteral("PasteMessage"));
-        m_pasteMessage->setTextFormat(Qt::PlainText);
-        m_pasteMessage->setWordWrap(true);
-        m_pasteMessage->setForegroundRole(QPalette::ToolTipText);
-        m_pasteMessage->setBackgroundRole(QPalette::ToolTipBase);
-        m_pasteMessage->setAutoFillBackground(true);
-        m_pasteMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
-        m_pasteMessage->setMargin(2);
-        // The pointer over the message is over the readout, and colours it as the readout.
-        m_pasteMessage->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    m_pasteMessage->setText(text);
-    m_pasteMessage->setAccessibleName(text);
-    // Along the bottom of the readout, clear of the digits, which sit in its middle.
-    const QRect readout = m_readout->geometry().adjusted(4, 4, -4, -4);
-    const int height = m_pasteMessage->heightForWidth(readout.width());
-    m_pasteMessage->setGeometry(
-        readout.left(), readout.bottom() + 1 - height, readout.width(), height);
-    m_pasteMessage->show();
-    m_pasteMessage->raise();
-    QAccessibleEvent alert(m_pasteMessage, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-    m_pasteMessageEnd.start(PasteMessageMs, this);
-}
-
-void CalculatorWindow::timerEvent(QTimerEvent *event)
-{
-    if (event->timerId() == m_flashEnd.timerId()) {
-        endFlash();
-        return;
-    }
-    if (event->timerId() == m_pasteMessageEnd.timerId()) {
-        m_pasteMessageEnd.stop();
-        m_pasteMessage->hide();
-        return;
-    }
-    QWidget::timerEvent(event);
+    for (QAction *action : { m_paste, m_undo, m_redo })
+        action->setEnabled(true);
 }
 
 } // namespace tallimax

@@ -27,7 +27,7 @@ void KeyButton::setFlashing(bool flashing)
 // button takes Escape for itself while it is down.
 void KeyButton::keyPressEvent(QKeyEvent *event)
 {
-    if (keyboard::keyTargetOf(*event)) {
+    if (keyboard::captionOf(*event)) {
         event->ignore();
         return;
     }

@@ -1,28 +1,21 @@
 #pragma once
 
-#include "window/layout.h"
-
 #include <QKeyEvent>
 
-#include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace tallimax::keyboard {
 
-// An on-screen key: which control, and its index in the Number or Operator array (-1 otherwise).
-struct KeyTarget
-{
-    layout::Control control;
-    std::int16_t index;
+// The caption of the on-screen key that a key of the keyboard presses, or nothing for a key the
+// calculator does not take. The main row and the keypad press the same keys.
+std::optional<std::string_view> captionOf(const QKeyEvent &event);
 
-    friend bool operator==(const KeyTarget &, const KeyTarget &) = default;
-};
+// The user's decimal separator, read from the locale at every use; "." when it gives none.
+std::string systemDecimalSeparator();
 
-// The on-screen key that a key of the keyboard presses, or nothing for a key the calculator does
-// not take. The main row and the keypad press the same keys.
-std::optional<KeyTarget> keyTargetOf(const QKeyEvent &event);
-
-// The on-screen key with this caption: a digit, ".", or an operator ("/", "+", "X", "-", "=").
-std::optional<KeyTarget> keyTargetOf(char caption);
+// The user's digit group separator; none where the locale gives none.
+std::string systemGroupSeparator();
 
 } // namespace tallimax::keyboard

@@ -38,6 +38,10 @@ struct FontChoice
 inline constexpr FontChoice ControlFont{ "Arial", 9.75, true };
 inline constexpr FontChoice ReadoutFont{ "MS Sans Serif", 12.0, true };
 
+// The captions of the two keys outside the key arrays.
+inline constexpr std::string_view ResetCaption = "RESET ALL";
+inline constexpr std::string_view DecimalCaption = ".";
+
 enum class Control : std::uint8_t {
     Reset, // rset
     Number,
@@ -109,13 +113,13 @@ constexpr std::string_view captionOf(const ControlRow &row)
 {
     switch (row.control) {
     case Control::Reset:
-        return "RESET ALL";
+        return ResetCaption;
     case Control::Number:
         return NumberCaptions.at(static_cast<std::size_t>(row.index));
     case Control::Operator:
         return OperatorCaptions.at(static_cast<std::size_t>(row.index));
     case Control::Decimal:
-        return ".";
+        return DecimalCaption;
     case Control::JustDid:
         return "Just Did:";
     case Control::Action:

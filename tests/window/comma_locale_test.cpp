@@ -1,6 +1,7 @@
 #include "tests/window/window_test_support.h"
 
 #include "window/calculator_window.h"
+#include "window/keyboard.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -27,7 +28,7 @@ void CommaLocaleTest::cleanup()
 
 void CommaLocaleTest::separatorComesFromTheLocale()
 {
-    QCOMPARE(QString::fromStdString(systemDecimalSeparator()), QStringLiteral(","));
+    QCOMPARE(QString::fromStdString(keyboard::systemDecimalSeparator()), QStringLiteral(","));
 }
 
 void CommaLocaleTest::readoutUsesTheComma()

@@ -1,9 +1,11 @@
+#include "tests/engine/press_key.h"
 #include "tests/engine/recording_view.h"
 #include "tests/window/window_test_support.h"
 
 #include "window/calculator_window.h"
-#include "window/keyboard.h"
+#include "window/key_typer.h"
 #include "window/paste_text.h"
+#include "window/readout_message.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -47,18 +49,18 @@ private slots:
     void spaceAndTabStayWithTheFocusedKey();
     void keysWhileTheWarningBoxIsOpen_data();
     void keysWhileTheWarningBoxIsOpen();
+    void takeBackAndPutBack_data();
+    void takeBackAndPutBack();
     void copyTakesTheReadoutAsShown();
     void readoutMenuCopies();
-    void pastedTexts_data();
-    void pastedTexts();
-    void pasteGivesBackWhatCopyTook_data();
-    void pasteGivesBackWhatCopyTook();
     void pasteFromTheClipboard();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void type(const QString &keys);
     void focusOn(const QString &name);
+    // Which of the readout menu's entries are enabled, in order.
+    QList<bool> readoutMenuEnabled();
 
     // Object names of the on-screen keys in the order they were clicked.
     QStringList m_clicked;
@@ -105,6 +107,21 @@ void KeyboardTest::focusOn(const QString &name)
     QVERIFY2(key != nullptr, qPrintable(name));
     key->setFocus();
     QCOMPARE(QApplication::focusWidget(), key);
+}
+
+QList<bool> KeyboardTest::readoutMenuEnabled()
+{
+    QList<bool> enabled;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (const QAction *action : menu->actions())
+                enabled << action->isEnabled();
+            menu->close();
+        }
+    });
+    QTest::mouseClick(calculatorWindow()->windowHandle(), Qt::RightButton, {},
+        readoutLabel()->geometry().center());
+    return enabled;
 }
 
 void KeyboardTest::eachKeyPressesOneOnScreenKey_data()
@@ -302,8 +319,6 @@ void KeyboardTest::otherKeysPressNothing_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
 
-    // Backspace would need the calculator to edit a number it does not have.
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers();
     QTest::newRow("Ctrl+7") << int(Qt::Key_7) << Qt::KeyboardModifiers(Qt::ControlModifier);
     QTest::newRow("Alt+X") << int(Qt::Key_X) << Qt::KeyboardModifiers(Qt::AltModifier);
     QTest::newRow("Meta+Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers(Qt::MetaModifier);
@@ -387,8 +402,10 @@ void KeyboardTest::keysWhileTheWarningBoxIsOpen()
         // Keys sent to the box and keys sent to the calculator window behind it.
         for (const int key : { Qt::Key_7, Qt::Key_Plus, Qt::Key_Delete, Qt::Key_X, Qt::Key_Period })
             QTest::keyClick(boxWindow, static_cast<Qt::Key>(key));
-        for (const int key : { Qt::Key_7, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Equal })
+        for (const int key : { Qt::Key_7, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Equal,
+                 Qt::Key_Backspace })
             QTest::keyClick(calculatorWindow()->windowHandle(), static_cast<Qt::Key>(key));
+        QTest::keyClick(calculatorWindow()->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
         readoutWhileOpen = readoutLabel()->text();
         actionWhileOpen = actionLabel()->text();
         clicksWhileOpen = m_clicked.size();
@@ -415,6 +432,143 @@ void KeyboardTest::keysWhileTheWarningBoxIsOpen()
         actionLabel()->text(), QStringLiteral("The user was a moron and tried to divide by zero!"));
     type(QStringLiteral("+1="));
     TALLIMAX_TRY_COMPARE(readoutLabel()->text(), QStringLiteral("9"));
+}
+
+void KeyboardTest::takeBackAndPutBack_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("readouts");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<QString>("message");
+
+    // A script is keys as typed, with "<" for Backspace, "u" for Ctrl+Z, "r" for Ctrl+Shift+Z,
+    // "y" for Ctrl+Y, "R" for Escape, "D" for Delete, "[text]" for a paste of the text and "@k"
+    // for a mouse click on the key k. The readouts are those after each of its steps; the action
+    // text, the warning boxes and the message by the readout are those at its end.
+    const QString moron = QStringLiteral("The user was a moron and tried to divide by zero!");
+    const auto row = [](const char *name, const char *script, const QString &readouts,
+                         const QString &action, int boxes = 0, const QString &message = {}) {
+        QTest::newRow(name) << script << readouts.split(' ') << action << boxes << message;
+    };
+    row("a mistyped digit", "12+34<5=", "1. 12. 12. 3. 34. 3. 35. 47", "Plus(+)");
+    row("the equals taken back", "7+2=<", "7. 7. 2. 9 2.", "Action");
+    row("a reset taken back", "12+3Ru=", "1. 12. 12. 3. 0. 3. 15", "Plus(+)");
+    row("Delete taken back", "9+1D<=", "9. 9. 1. 0. 1. 10", "Plus(+)");
+    row("a division by zero taken back", "8/0=<2=", "8. 8. 0. 8. 0. 02. 4", "Division (/)", 1);
+    row("put back with no second box", "8/0=<r", "8. 8. 0. 8. 0. 8.", moron, 1);
+    row("Ctrl+Y puts back too", "8/0=uy", "8. 8. 0. 8. 0. 8.", moron, 1);
+    row("all the way back and forth", "1+2=3+4=<<<<rrrr",
+        "1. 1. 2. 3 3. 3 4. 7 4. 3 3. 3 3. 3 4. 7", "Plus(+)");
+    row("a minus sign taken back", "5*-<2=", "5. 5. - 5. 2. 10", "Double(X);");
+    row("a new step forgets what could be put back", "5+<<6r", "5. 5. 5. 0. 6. 6.", "Action", 0,
+        "Nothing to redo.");
+    row("nothing to take back", "<", "0.", "Action", 0, "Nothing to undo.");
+    row("more back than there is", "1u<", "1. 0. 0.", "Action", 0, "Nothing to undo.");
+    row("a paste is one step", "[12+3]<y=", "3. 0. 3. 15", "Plus(+)");
+    row("a paste stopped by a warning", "[8/0+5]<1=", "8. 0. 1. 1.", "Action", 1);
+    row("a refused paste is no step", "7[12a]<", "7. 7. 0.", "Action", 0);
+    row("clicks and keys alike", "@7@+<@8=", "7. 7. 7. 78. 78.", "Action");
+}
+
+// Every script runs on the window and, step by step, against a fresh calculator given the same
+// keys with the steps taken back left out: both must agree on every field after every step.
+void KeyboardTest::takeBackAndPutBack()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, readouts);
+    QFETCH(QString, action);
+    QFETCH(int, boxes);
+    QFETCH(QString, message);
+
+    int boxesShown = 0;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            ++boxesShown;
+            box->accept();
+        }
+    });
+    watcher.start(0);
+
+    QList<QByteArray> done; // the keys of each step taken, in order
+    QList<QByteArray> undone; // the steps taken back, the next to put back last
+    qsizetype step = 0;
+    for (qsizetype i = 0; i < script.size(); ++i, ++step) {
+        const char token = script[i].toLatin1();
+        const QWidget *focus = QApplication::focusWidget();
+        QByteArray keys;
+        if (token == '<' || token == 'u') {
+            if (token == '<')
+                press(Qt::Key_Backspace);
+            else
+                press(Qt::Key_Z, Qt::ControlModifier);
+            if (!done.isEmpty())
+                undone << done.takeLast();
+            QCOMPARE(QApplication::focusWidget(), focus);
+            QVERIFY(m_clicked.isEmpty());
+        } else if (token == 'r' || token == 'y') {
+            const Qt::KeyboardModifiers shift = token == 'r' ? Qt::ShiftModifier : Qt::NoModifier;
+            press(token == 'y' ? Qt::Key_Y : Qt::Key_Z, Qt::ControlModifier | shift);
+            if (!undone.isEmpty())
+                done << undone.takeLast();
+            QCOMPARE(QApplication::focusWidget(), focus);
+            QVERIFY(m_clicked.isEmpty());
+        } else if (token == '[') {
+            const qsizetype end = script.indexOf(']', i);
+            const QString text = script.mid(i + 1, end - i - 1);
+            i = end;
+            QGuiApplication::clipboard()->setText(text);
+            press(Qt::Key_V, Qt::ControlModifier);
+            keys = QByteArray::fromStdString(paste::readPastedText(text.toStdString(), ".", ",").keys);
+        } else if (token == '@') {
+            const QChar caption = script[++i];
+            QTest::mouseClick(onScreenKey(caption), Qt::LeftButton);
+            keys = QByteArray(1, caption.toLatin1());
+        } else {
+            const QHash<char, int> typed = { { '.', Qt::Key_Period }, { '+', Qt::Key_Plus },
+                { '-', Qt::Key_Minus }, { '*', Qt::Key_Asterisk }, { '/', Qt::Key_Slash },
+                { '=', Qt::Key_Equal }, { 'R', Qt::Key_Escape }, { 'D', Qt::Key_Delete } };
+            press(typed.value(token, Qt::Key_0 + (token - '0')));
+            keys = QByteArray(1, token == '*' ? 'X' : token == 'D' ? 'R' : token);
+        }
+        if (!keys.isEmpty()) {
+            done << keys;
+            undone.clear();
+        }
+        m_clicked.clear();
+
+        const QByteArray where = script.left(i + 1).toUtf8();
+        QVERIFY2(step < readouts.size(), where);
+        QVERIFY2(readoutLabel()->text() == readouts[step],
+            where + ": " + readoutLabel()->text().toUtf8() + ", not " + readouts[step].toUtf8());
+
+        RecordingView view;
+        Calculator model(view, [] { return std::string("."); });
+        model.Form_Load();
+        for (const QByteArray &stepKeys : std::as_const(done)) {
+            const int warnings = view.warnings;
+            for (const char key : stepKeys) {
+                pressKey(model, key);
+                // A paste types no more after a division by zero.
+                if (view.warnings != warnings)
+                    break;
+            }
+        }
+        QVERIFY2(calculatorWindow()->calculator().state() == model.state(), where);
+        QCOMPARE(actionLabel()->text().toStdString(), view.action);
+        QCOMPARE(readoutLabel()->text().toStdString(), view.readout);
+    }
+    QCOMPARE(step, readouts.size());
+    QCOMPARE(actionLabel()->text(), action);
+    QCOMPARE(boxesShown, boxes);
+    const auto *shown = calculatorWindow()->findChild<QLabel *>(QStringLiteral("ReadoutMessage"));
+    QCOMPARE(shown != nullptr && !shown->isHidden() ? shown->text() : QString(), message);
+    // The readout's menu offers what there is to take back and to put back.
+    const QList<bool> enabled = readoutMenuEnabled();
+    QCOMPARE(enabled.size(), 4);
+    QCOMPARE(enabled[2], !done.isEmpty());
+    QCOMPARE(enabled[3], !undone.isEmpty());
 }
 
 void KeyboardTest::copyTakesTheReadoutAsShown()
@@ -464,165 +618,10 @@ void KeyboardTest::readoutMenuCopies()
     const QPoint onReadout = readoutLabel()->geometry().center();
     QTest::mouseClick(calculatorWindow()->windowHandle(), Qt::RightButton, {}, onReadout);
 
-    QCOMPARE(actions, QStringList({ "&Copy", "&Paste" }));
+    QCOMPARE(actions, QStringList({ "&Copy", "&Paste", "&Undo", "&Redo" }));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
     QCOMPARE(readoutLabel()->text(), QStringLiteral("12.5"));
     QCOMPARE(m_clicked.size(), 4);
-}
-
-void KeyboardTest::pastedTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("decimal");
-    QTest::addColumn<QString>("group");
-    // The captions of the keys typed, or why nothing is: "!empty", "!long" or "!refused".
-    QTest::addColumn<QString>("keys");
-
-    const QString en[] = { ".", "," };
-    const QString de[] = { ",", "." };
-    const QString fr[] = { ",", QStringLiteral("\u202F") };
-    const QString ar[] = { QStringLiteral("\u066B"), QStringLiteral("\u066C") };
-    const auto row = [](const char *name, const QString &text, const QString(&locale)[2],
-                         const QString &keys) {
-        QTest::newRow(name) << text << locale[0] << locale[1] << keys;
-    };
-    row("whole", "42", en, "42");
-    row("negative", "-7.5", en, "-7.5");
-    row("as typed, point last", "7.", en, "7.");
-    row("no integer digits", ".5", en, ".5");
-    row("leading zeros kept", "007", en, "007");
-    row("grouped", "1,234,567.5", en, "1234567.5");
-    row("one group reads as grouping", "1,234", en, "1234");
-    row("comma not a decimal in en", "1,5", en, "!refused");
-    row("group of two", "12,34", en, "!refused");
-    row("point then group", "1.234,5", en, "!refused");
-    row("two points", "1.2.3", en, "!refused");
-    row("calculation", "12+3*4=", en, "12+3X4=");
-    row("x and X multiply", "2x3X4", en, "2X3X4");
-    row("blanks and a line break", " 2 x 3 \t/ 4 =\n", en, "2X3/4=");
-    row("Windows line break", "5\r\n", en, "5");
-    row("signs after operators", "2*-3--1", en, "2X-3--1");
-    row("sign with a blank", "- 5", en, "-5");
-    row("exponent up", "1.5E+20", en, "150000000000000000000");
-    row("exponent down", "2.5e-7", en, "0.00000025");
-    row("exponent without sign", "1E3", en, "1000");
-    row("exponent inside the digits", "-1.25E1", en, "-12.5");
-    row("exponent, zeros dropped", "1.500E-1", en, "0.15");
-    row("10,000 digits", QString(10000, '1'), en, QString(10000, '1'));
-    row("exponent to 10,000 digits", "1E+9999", en, "1" + QString(9999, '0'));
-    row("empty", "", en, "!empty");
-    row("only blanks and a line break", " \t\n", en, "!empty");
-    row("over 10,000 characters", QString(10001, '1'), en, "!long");
-    row("exponent beyond 10,000 digits", "1E+10000", en, "!long");
-    row("huge exponent", "1E+999999999999", en, "!long");
-    row("letters", "12a", en, "!refused");
-    row("a word", "abc", en, "!refused");
-    row("two numbers, a space between", "1 2", en, "!refused");
-    row("space group where the locale has none", "1 234", en, "!refused");
-    row("no-break space group where the locale has none", "1\u00A0234", en, "!refused");
-    row("operator last", "1+", en, "!refused");
-    row("operator first", "+1", en, "!refused");
-    row("two signs", "--1", en, "!refused");
-    row("equals alone", "=", en, "!refused");
-    row("equals inside", "5=+1", en, "!refused");
-    row("two line breaks", "5\n\n", en, "!refused");
-    row("two lines", "1\n2", en, "!refused");
-    row("exponent without digits", "5E", en, "!refused");
-    row("lone point", ".", en, "!refused");
-    row("lone minus", "-", en, "!refused");
-    row("de decimal comma", "1,5", de, "1.5");
-    row("de grouped", "1.234.567,89", de, "1234567.89");
-    row("de one group reads as grouping", "1.234", de, "1234");
-    row("de point with other than three digits", "1.5", de, "1.5");
-    row("de point with four digits", "1.2345", de, "1.2345");
-    row("de decimal comma with three digits", "1,234", de, "1.234");
-    row("de point both grouping and decimal", "1.234.5", de, "!refused");
-    row("de exponent", "-1,5E+3", de, "-1500");
-    row("fr narrow no-break space", "1\u202F234,5", fr, "1234.5");
-    row("fr no-break space", "1\u00A0234", fr, "1234");
-    row("fr plain space", "1 234 567 + 5", fr, "1234567+5");
-    row("fr space not a group of three", "12 34", fr, "!refused");
-    row("ar two-byte decimal", "1\u066B5", ar, "1.5");
-    row("ar grouped", "1\u066C234\u066B5", ar, "1234.5");
-    row("ar point", "1.5", ar, "1.5");
-    row("ar exponent", "-2\u066B5E-07", ar, "-0.00000025");
-}
-
-void KeyboardTest::pastedTexts()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, decimal);
-    QFETCH(QString, group);
-    QFETCH(QString, keys);
-
-    const paste::Reading reading =
-        paste::readPastedText(text.toStdString(), decimal.toStdString(), group.toStdString());
-    QString read = QString::fromStdString(reading.keys);
-    if (reading.refusal) {
-        QVERIFY(reading.keys.empty());
-        read = *reading.refusal == paste::Refusal::Empty  ? "!empty"
-            : *reading.refusal == paste::Refusal::TooLong ? "!long"
-                                                          : "!refused";
-    }
-    QCOMPARE(read, keys);
-}
-
-void KeyboardTest::pasteGivesBackWhatCopyTook_data()
-{
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<QString>("copied");
-
-    // Each form the readout takes: a result (whole, fraction, exponent, the ends of the double
-    // range) and a number being typed, written here with ".".
-    const QList<std::pair<const char *, double>> results = { { "whole", 20.0 }, { "fraction", 3.5 },
-        { "negative", -2.0 }, { "fifteen digits", 0.1 + 0.2 }, { "many digits", 123456789012345.0 },
-        { "exponent", 1.5e20 }, { "small", 2.5e-7 }, { "negative small", -1.25e-5 },
-        { "largest", DBL_MAX }, { "most negative", -DBL_MAX },
-        { "smallest", 4.94065645841247e-324 }, { "tiny", 1.5e-310 } };
-    const QStringList typed = { "7.", "0.5", "-3.", "-0.", "007." };
-    for (const QString &separator :
-        { QStringLiteral("."), QStringLiteral(","), QStringLiteral("\u066B") }) {
-        const std::string point = separator.toStdString();
-        for (const auto &[name, value] : results) {
-            QTest::addRow("%s %s", qPrintable(separator), name)
-                << separator << QString::fromStdString(ToText(value, point));
-        }
-        for (QString text : typed) {
-            QTest::addRow("%s typed %s", qPrintable(separator), qPrintable(text))
-                << separator << text.replace('.', separator);
-        }
-    }
-}
-
-// Copy takes the readout as shown; pasting that into a fresh calculator types the same value.
-void KeyboardTest::pasteGivesBackWhatCopyTook()
-{
-    QFETCH(QString, separator);
-    QFETCH(QString, copied);
-
-    const std::string point = separator.toStdString();
-    const paste::Reading reading = paste::readPastedText(copied.toStdString(), point, "");
-    QVERIFY2(!reading.refusal, qPrintable(copied));
-
-    RecordingView view;
-    Calculator calculator(view, [&] { return point; });
-    calculator.Form_Load();
-    for (const char caption : reading.keys) {
-        const std::optional<keyboard::KeyTarget> key = keyboard::keyTargetOf(caption);
-        QVERIFY(key.has_value());
-        if (key->control == layout::Control::Number)
-            calculator.Number_Click(key->index);
-        else if (key->control == layout::Control::Operator)
-            calculator.Operator_Click(key->index);
-        else
-            calculator.Decimal_Click();
-    }
-    const std::optional<double> pasted = ToNumber(view.readout, point);
-    const std::optional<double> original = ToNumber(copied.toStdString(), point);
-    QVERIFY2(pasted.has_value(), view.readout.c_str());
-    QVERIFY(original.has_value());
-    QCOMPARE(*pasted, *original);
-    QCOMPARE(std::signbit(*pasted), std::signbit(*original));
 }
 
 void KeyboardTest::pasteFromTheClipboard()
@@ -653,7 +652,7 @@ void KeyboardTest::pasteFromTheClipboard()
     press(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(m_clicked, QStringList{ "Number7" });
     QCOMPARE(readoutLabel()->text(), QStringLiteral("7."));
-    auto *message = calculatorWindow()->findChild<QLabel *>(QStringLiteral("PasteMessage"));
+    auto *message = calculatorWindow()->findChild<QLabel *>(QStringLiteral("ReadoutMessage"));
     QVERIFY(message != nullptr);
     QVERIFY(message->isVisible());
     QVERIFY(readoutLabel()->geometry().contains(message->geometry()));
@@ -670,18 +669,15 @@ void KeyboardTest::pasteFromTheClipboard()
     clipboard->setMimeData(image);
     press(Qt::Key_Insert, Qt::ShiftModifier);
     QVERIFY(message->text() != refusedText);
-    bool pasteEnabled = true;
-    QTimer::singleShot(0, this, [&] {
-        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-            pasteEnabled = menu->actions().constLast()->isEnabled();
-            menu->close();
-        }
-    });
-    QTest::mouseClick(calculatorWindow()->windowHandle(), Qt::RightButton, {},
-        readoutLabel()->geometry().center());
-    QVERIFY(!pasteEnabled);
+    QCOMPARE(readoutMenuEnabled(), QList<bool>({ true, false, true, false }));
     QCOMPARE(m_clicked, QStringList{ "Number7" });
-    TALLIMAX_TRY_VERIFY_WITH_TIMEOUT(!message->isVisible(), 10000);
+
+    // The message goes away by itself, after the duration it was made with.
+    QLabel readout;
+    ReadoutMessage quick(readout, std::chrono::milliseconds(0));
+    quick.say(QStringLiteral("gone soon"));
+    QVERIFY(!quick.isHidden());
+    TALLIMAX_TRY_VERIFY(quick.isHidden());
 
     // The menu's Paste; a division by zero stops the paste at its warning box, as a click would.
     press(Qt::Key_Escape);
@@ -699,7 +695,7 @@ void KeyboardTest::pasteFromTheClipboard()
     QTimer::singleShot(0, this, [&] {
         if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
             menu->close();
-            menu->actions().constLast()->trigger();
+            menu->actions().at(1)->trigger();
         }
     });
     QTest::mouseClick(calculatorWindow()->windowHandle(), Qt::RightButton, {},

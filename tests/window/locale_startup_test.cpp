@@ -1,6 +1,7 @@
 #include "tests/window/window_test_support.h"
 
 #include "window/calculator_window.h"
+#include "window/keyboard.h"
 
 #include <QLabel>
 #include <QTest>
@@ -33,7 +34,7 @@ void LocaleStartupTest::initTestCase()
     QVERIFY2(!m_separator.isEmpty(), "TEST_EXPECTED_SEPARATOR is not set");
     qInfo("LANG=%s LC_ALL=%s LC_NUMERIC=%s: separator \"%s\"", qgetenv("LANG").constData(),
         qgetenv("LC_ALL").constData(), qgetenv("LC_NUMERIC").constData(),
-        systemDecimalSeparator().c_str());
+        keyboard::systemDecimalSeparator().c_str());
 }
 
 void LocaleStartupTest::cleanup()

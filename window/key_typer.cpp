@@ -1,0 +1,186 @@
+#include "window/key_typer.h"
+
+#include "window/key_button.h"
+#include "window/keyboard.h"
+#include "window/paste_text.h"
+#include "window/readout_message.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <optional>
+#include <utility>
+
+namespace tallimax {
+
+namespace {
+
+// How long a key pressed from the keyboard is drawn pressed, as long as an animated click.
+constexpr std::chrono::milliseconds KeyFlash{ 100 };
+
+QString refusalMessage(paste::Refusal refusal)
+{
+    switch (refusal) {
+    case paste::Refusal::Empty:
+        return KeyTyper::tr("Nothing to paste: the clipboard holds no text.");
+    case paste::Refusal::TooLong:
+        return KeyTyper::tr("Not pasted: the text is too long to type.");
+    case paste::Refusal::NotACalculation:
+        break;
+    }
+    return KeyTyper::tr("Not pasted: the text is not a number or a calculation.");
+}
+
+} // namespace
+
+KeyTyper::KeyTyper(Calculator &engine, QWidget &window, QLabel &readout, QLabel &actionPanel,
+    std::chrono::milliseconds messageDuration)
+    : QObject(&window),
+      m_engine(engine),
+      m_readout(readout),
+      m_actionPanel(actionPanel),
+      m_messageDuration(messageDuration)
+{
+    window.installEventFilter(this);
+    m_flashEnd.setSingleShot(true);
+    m_flashEnd.setInterval(KeyFlash);
+    connect(&m_flashEnd, &QTimer::timeout, this, &KeyTyper::endFlash);
+}
+
+void KeyTyper::addKey(std::string_view caption, KeyButton *key, std::function<void()> operation)
+{
+    m_keys.emplace(caption, key);
+    // clicked, not pressed: a key also works from the keyboard's Space bar.
+    connect(key, &QAbstractButton::clicked, this,
+        [this, operation = std::move(operation)] { step(operation); });
+}
+
+KeyButton *KeyTyper::keyFor(std::string_view caption) const
+{
+    const auto key = m_keys.find(caption);
+    return key != m_keys.end() ? key->second : nullptr;
+}
+
+// A key of the keyboard arrives here wherever the focus is in the window: a focused key button
+// takes Space and Tab for itself and passes every other key up to the window.
+bool KeyTyper::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const std::optional<std::string_view> caption =
+            keyboard::captionOf(*static_cast<QKeyEvent *>(event));
+        if (KeyButton *key = caption ? keyFor(*caption) : nullptr) {
+            pressFromKeyboard(key);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// The key is clicked at once, so keys typed faster than a click animation all count and run in
+// the order typed; only the look of the press outlasts it. (An animated click would swallow a
+// second press of the same key that comes within its 100 ms.)
+void KeyTyper::pressFromKeyboard(KeyButton *key)
+{
+    endFlash();
+    const QPointer<KeyButton> guard(key);
+    key->clickFromKeyboard();
+    // The click may have opened the warning box, and the window may have closed while it was open.
+    if (guard.isNull())
+        return;
+    key->setFlashing(true);
+    m_flashingKey = key;
+    m_flashEnd.start();
+}
+
+void KeyTyper::endFlash()
+{
+    m_flashEnd.stop();
+    if (!m_flashingKey.isNull())
+        m_flashingKey->setFlashing(false);
+    m_flashingKey.clear();
+}
+
+// Runs the typing as one step, which the history can take back: it keeps what the calculator
+// showed before. The keys of a paste run inside the paste's step and make none of their own.
+template <typename Typing> void KeyTyper::step(Typing typing)
+{
+    if (m_typing) {
+        typing();
+        return;
+    }
+    m_history.record(snapshot());
+    m_typing = true;
+    // A key may open the warning box, and the window may close while it is open.
+    const QPointer<KeyTyper> guard(this);
+    typing();
+    if (!guard.isNull())
+        m_typing = false;
+}
+
+// Pasting is typing: each key the text spells is clicked in turn, without flashing, which would
+// only show the last. A text that is not all keys types nothing, so no half number is left.
+void KeyTyper::paste(const QString &text)
+{
+    const paste::Reading reading = paste::readPastedText(text.toStdString(),
+        keyboard::systemDecimalSeparator(), keyboard::systemGroupSeparator());
+    if (reading.refusal) {
+        say(refusalMessage(*reading.refusal));
+        return;
+    }
+    if (m_message != nullptr)
+        m_message->hide();
+    endFlash();
+    m_interrupted = false;
+    const QPointer<KeyTyper> guard(this);
+    step([&] {
+        for (const char caption : reading.keys) {
+            if (KeyButton *key = keyFor(std::string_view(&caption, 1)))
+                key->clickFromKeyboard();
+            // After a division by zero the user has a warning to read, not more keys behind it.
+            if (guard.isNull() || m_interrupted)
+                return;
+        }
+    });
+}
+
+void KeyTyper::undo()
+{
+    // While a step runs (its warning box open) there is no finished step to take back.
+    if (m_typing)
+        return;
+    if (const std::optional<Snapshot> before = m_history.undo(snapshot()))
+        restore(*before);
+    else
+        say(tr("Nothing to undo."));
+}
+
+void KeyTyper::redo()
+{
+    if (m_typing)
+        return;
+    if (const std::optional<Snapshot> after = m_history.redo(snapshot()))
+        restore(*after);
+    else
+        say(tr("Nothing to redo."));
+}
+
+Snapshot KeyTyper::snapshot() const
+{
+    return { m_engine.state(), m_actionPanel.text().toStdString() };
+}
+
+void KeyTyper::restore(const Snapshot &snapshot)
+{
+    if (m_message != nullptr)
+        m_message->hide();
+    m_engine.restore(snapshot);
+}
+
+void KeyTyper::say(const QString &text)
+{
+    if (m_message == nullptr)
+        m_message = new ReadoutMessage(m_readout, m_messageDuration);
+    m_message->say(text);
+}
+
+} // namespace tallimax
