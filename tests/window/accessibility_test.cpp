@@ -1,6 +1,7 @@
 #include "tests/window/window_test_support.h"
 
 #include "window/calculator_window.h"
+#include "window/key_typer.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -281,6 +282,9 @@ void AccessibilityTest::textChangesAreAnnounced_data()
     QTest::newRow("a negative product") << "12.5X-2=";
     QTest::newRow("operators in a row") << "2++-3=";
     QTest::newRow("reset") << "4+5=R";
+    // "u" takes a step back, "r" puts one back.
+    QTest::newRow("steps taken back and put back") << "7+2=uur";
+    QTest::newRow("a reset taken back") << "4+5=Ru";
 }
 
 void AccessibilityTest::textChangesAreAnnounced()
@@ -297,7 +301,14 @@ void AccessibilityTest::textChangesAreAnnounced()
     m_recording->actions.clear();
     announcements().clear();
 
-    clickKeys(keys);
+    for (const QChar key : keys) {
+        if (key == 'u')
+            calculatorWindow()->typer().undo();
+        else if (key == 'r')
+            calculatorWindow()->typer().redo();
+        else
+            clickKeys(key);
+    }
 
     // Each change is announced once, on the label itself, with the new text already its name;
     // a text written again unchanged is not announced.

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Starts the real program in a virtual X server with no window manager, finds its window by title,
-# checks its size, that it cannot be resized and that keys typed reach it, then closes it.
+# checks its size, that it cannot be resized, that keys typed reach it and take steps back and put
+# them back, then closes it.
 # Usage: smoke_test.sh path/to/tallimax
 set -eu
 
@@ -62,23 +63,32 @@ wait_for_focus() {
 xdotool mousemove 700 500
 wait_for_focus "at start"
 
-# 8 / 0 = typed on the keyboard opens the warning box; Return closes it, and the focus comes back
-# to the window for the keys that follow.
-xdotool key --delay 50 8 slash 0 equal
-timeout 10 xdotool search --sync --onlyvisible --name '^Message From Vor$' >/dev/null \
-    || fail "keys typed did not reach the calculator: no warning box after 8 / 0 ="
-xdotool key Return
-tries=50
-while xdotool search --onlyvisible --name '^Message From Vor$' >/dev/null; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || fail "Return did not close the warning box"
-    sleep 0.1
-done
-wait_for_focus "after the warning box"
-xdotool key --delay 50 slash 0 equal
-timeout 10 xdotool search --sync --onlyvisible --name '^Message From Vor$' >/dev/null \
-    || fail "keys typed after the warning box were lost"
-xdotool key Escape
+# Types the keys, which must open the warning box, then closes it with Return and waits for the
+# keyboard focus to come back to the window for the keys that follow.
+expect_warning() {
+    what=$1
+    shift
+    xdotool key --delay 50 "$@"
+    timeout 10 xdotool search --sync --onlyvisible --name '^Message From Vor$' >/dev/null \
+        || fail "$what: no warning box after the keys $*"
+    xdotool key Return
+    tries=50
+    while xdotool search --onlyvisible --name '^Message From Vor$' >/dev/null; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || fail "Return did not close the warning box"
+        sleep 0.1
+    done
+    wait_for_focus "after the warning box"
+}
+
+# 8 / 0 = typed on the keyboard opens the warning box, and again after it closes.
+expect_warning "keys typed did not reach the calculator" 8 slash 0 equal
+expect_warning "keys typed after the warning box were lost" slash 0 equal
+# Each of these divides by zero only if the step taken back or put back is exactly right.
+expect_warning "Backspace took back no digit" Escape 8 slash 2 BackSpace 0 equal
+expect_warning "Ctrl+Z brought back no calculation" Escape 8 slash 0 Delete ctrl+z equal
+expect_warning "Ctrl+Shift+Z put back no digit" Escape 8 slash 0 BackSpace ctrl+shift+z equal
+expect_warning "Ctrl+Y put back no digit" Escape 8 slash 0 ctrl+z ctrl+y equal
 
 kill "$pid"
 wait "$pid" || true
