@@ -43,22 +43,25 @@ void History::record(Snapshot before)
 
 std::optional<Snapshot> History::undo(Snapshot now)
 {
-    if (m_undo.empty())
-        return std::nullopt;
-    Snapshot before = pop(m_undo);
-    push(m_redo, std::move(now));
-    trim();
-    return before;
+    return travel(m_undo, m_redo, std::move(now));
 }
 
 std::optional<Snapshot> History::redo(Snapshot now)
 {
-    if (m_redo.empty())
+    return travel(m_redo, m_undo, std::move(now));
+}
+
+// Trades what the calculator shows now for the newest snapshot of one list; the other list keeps
+// now, to go back to it.
+std::optional<Snapshot> History::travel(
+    std::deque<Snapshot> &from, std::deque<Snapshot> &to, Snapshot now)
+{
+    if (from.empty())
         return std::nullopt;
-    Snapshot after = pop(m_redo);
-    push(m_undo, std::move(now));
+    Snapshot next = pop(from);
+    push(to, std::move(now));
     trim();
-    return after;
+    return next;
 }
 
 void History::push(std::deque<Snapshot> &steps, Snapshot snapshot)

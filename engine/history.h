@@ -41,6 +41,8 @@ public:
     static std::size_t bytesOf(const Snapshot &snapshot);
 
 private:
+    std::optional<Snapshot> travel(
+        std::deque<Snapshot> &from, std::deque<Snapshot> &to, Snapshot now);
     void push(std::deque<Snapshot> &steps, Snapshot snapshot);
     Snapshot pop(std::deque<Snapshot> &steps);
     void trim();

@@ -145,35 +145,32 @@ void KeyTyper::paste(const QString &text)
 
 void KeyTyper::undo()
 {
-    // While a step runs (its warning box open) there is no finished step to take back.
-    if (m_typing)
-        return;
-    if (const std::optional<Snapshot> before = m_history.undo(snapshot()))
-        restore(*before);
-    else
-        say(tr("Nothing to undo."));
+    travel(&History::undo, tr("Nothing to undo."));
 }
 
 void KeyTyper::redo()
 {
+    travel(&History::redo, tr("Nothing to redo."));
+}
+
+void KeyTyper::travel(
+    std::optional<Snapshot> (History::*direction)(Snapshot), const QString &nothingToDo)
+{
+    // While a step runs (its warning box open) there is no finished step to go back or forth to.
     if (m_typing)
         return;
-    if (const std::optional<Snapshot> after = m_history.redo(snapshot()))
-        restore(*after);
-    else
-        say(tr("Nothing to redo."));
+    if (const std::optional<Snapshot> next = (m_history.*direction)(snapshot())) {
+        if (m_message != nullptr)
+            m_message->hide();
+        m_engine.restore(*next);
+    } else {
+        say(nothingToDo);
+    }
 }
 
 Snapshot KeyTyper::snapshot() const
 {
     return { m_engine.state(), m_actionPanel.text().toStdString() };
-}
-
-void KeyTyper::restore(const Snapshot &snapshot)
-{
-    if (m_message != nullptr)
-        m_message->hide();
-    m_engine.restore(snapshot);
 }
 
 void KeyTyper::say(const QString &text)

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,7 +60,8 @@ private:
     void endFlash();
     template <typename Typing> void step(Typing typing);
     Snapshot snapshot() const;
-    void restore(const Snapshot &snapshot);
+    // Takes a step back or puts one back, the history's undo or redo choosing which.
+    void travel(std::optional<Snapshot> (History::*direction)(Snapshot), const QString &nothingToDo);
     void say(const QString &text);
 
     Calculator &m_engine;

@@ -481,15 +481,7 @@ void KeyboardTest::takeBackAndPutBack()
     QFETCH(int, boxes);
     QFETCH(QString, message);
 
-    int boxesShown = 0;
-    QTimer watcher;
-    connect(&watcher, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            ++boxesShown;
-            box->accept();
-        }
-    });
-    watcher.start(0);
+    const testing::WarningBoxAccepter accepter;
 
     QList<QByteArray> done; // the keys of each step taken, in order
     QList<QByteArray> undone; // the steps taken back, the next to put back last
@@ -561,7 +553,7 @@ void KeyboardTest::takeBackAndPutBack()
     }
     QCOMPARE(step, readouts.size());
     QCOMPARE(actionLabel()->text(), action);
-    QCOMPARE(boxesShown, boxes);
+    QCOMPARE(accepter.accepted(), boxes);
     const auto *shown = calculatorWindow()->findChild<QLabel *>(QStringLiteral("ReadoutMessage"));
     QCOMPARE(shown != nullptr && !shown->isHidden() ? shown->text() : QString(), message);
     // The readout's menu offers what there is to take back and to put back.
@@ -683,15 +675,7 @@ void KeyboardTest::pasteFromTheClipboard()
     press(Qt::Key_Escape);
     m_clicked.clear();
     clipboard->setText(QStringLiteral("8/0+5="));
-    int boxes = 0;
-    QTimer watcher;
-    connect(&watcher, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            ++boxes;
-            box->accept();
-        }
-    });
-    watcher.start(0);
+    const testing::WarningBoxAccepter accepter;
     QTimer::singleShot(0, this, [&] {
         if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
             menu->close();
@@ -700,7 +684,7 @@ void KeyboardTest::pasteFromTheClipboard()
     });
     QTest::mouseClick(calculatorWindow()->windowHandle(), Qt::RightButton, {},
         readoutLabel()->geometry().center());
-    TALLIMAX_TRY_COMPARE(boxes, 1);
+    TALLIMAX_TRY_COMPARE(accepter.accepted(), 1);
     QStringList divided;
     for (const QChar key : QStringLiteral("8/0+"))
         divided << testing::keyName(key);

@@ -3,11 +3,14 @@
 #include "window/calculator_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdint>
@@ -130,6 +133,28 @@ private:
     std::unique_ptr<CalculatorWindow> m_window;
     QLabel *m_readout = nullptr;
     QLabel *m_action = nullptr;
+};
+
+// Accepts each warning box as soon as it opens, and counts them, for as long as it lives.
+class WarningBoxAccepter
+{
+public:
+    WarningBoxAccepter()
+    {
+        QObject::connect(&m_watcher, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                ++m_accepted;
+                box->accept();
+            }
+        });
+        m_watcher.start(0);
+    }
+
+    int accepted() const { return m_accepted; }
+
+private:
+    QTimer m_watcher;
+    int m_accepted = 0;
 };
 
 // Whether a label's whole text, wrapped as the label wraps it, lies inside its contents.
