@@ -14,13 +14,18 @@ void ReadoutLabel::paintEvent(QPaintEvent *event)
     const int indent = std::max(QLabel::indent(), 0);
     const QRect room = contentsRect().adjusted(indent, 0, -indent, 0);
     const QFontMetrics metrics = fontMetrics();
-    if (metrics.horizontalAdvance(text()) <= room.width()) {
+    // A minus sign stays in front: the ellipsis stands for hidden digits, never for the sign.
+    const QString &whole = text();
+    const QString sign = whole.startsWith(u'-') ? QStringLiteral("-") : QString();
+    // Every character is at least a pixel wide, so no more of the digits' end than the room has
+    // pixels can ever show: only that much is measured, and a number thousands of digits long
+    // draws as quickly as a short one.
+    const QString digits = whole.mid(sign.size()).right(room.width() + 1);
+    if (digits.size() + sign.size() == whole.size()
+        && metrics.horizontalAdvance(whole) <= room.width()) {
         QLabel::paintEvent(event);
         return;
     }
-    // A minus sign stays in front: the ellipsis stands for hidden digits, never for the sign.
-    const QString sign = text().startsWith(u'-') ? QStringLiteral("-") : QString();
-    const QString digits = text().mid(sign.size());
     const QString shown = sign
         + metrics.elidedText(digits, Qt::ElideLeft, room.width() - metrics.horizontalAdvance(sign));
 
