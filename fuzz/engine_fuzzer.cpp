@@ -27,9 +27,10 @@
 // Every key, reset and load, and every paste that types keys, is one step of a history, which
 // takes steps back and puts them back.
 
+#include "fuzz/written_calculation.h"
+
 #include "engine/calculator.h"
 #include "engine/history.h"
-#include "fuzz/written_calculation.h"
 #include "window/paste_text.h"
 
 #include <algorithm>
@@ -340,7 +341,8 @@ public:
             case 'W': {
                 if (left < 1)
                     return;
-                const std::size_t length = std::min(static_cast<std::size_t>(input[i + 1]), left - 1);
+                const std::size_t length =
+                    std::min(static_cast<std::size_t>(input[i + 1]), left - 1);
                 const std::span<const std::uint8_t> bytes = input.subspan(i + 2, length);
                 i += 1 + length;
                 if (command == 'w')
@@ -365,7 +367,10 @@ private:
         bool relaxed = false;
     };
 
-    static bool isCaption(char c) { return c != '\0' && KeyCaptions.find(c) != std::string_view::npos; }
+    static bool isCaption(char c)
+    {
+        return c != '\0' && KeyCaptions.find(c) != std::string_view::npos;
+    }
 
     // A command of one byte: a key, a reset, a load or a separator change.
     void control(char command)
@@ -467,7 +472,8 @@ private:
         check(held <= History::MaxSteps, "the history holds more steps than its bound");
         check(held <= 1 || m_history.bytes() <= History::MaxBytes,
             "the history takes more memory than its bound");
-        check((held == 0) == (m_history.bytes() == 0) && m_history.bytes() >= held * sizeof(Snapshot),
+        check(
+            (held == 0) == (m_history.bytes() == 0) && m_history.bytes() >= held * sizeof(Snapshot),
             "the history's memory does not add up");
         while (m_undo.size() + m_redo.size() > held)
             (m_undo.empty() ? m_redo : m_undo).pop_front();

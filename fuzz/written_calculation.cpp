@@ -258,17 +258,19 @@ std::string_view putFault(WrittenCalculation &calculation, std::uint8_t fault, s
     const std::size_t op = operators.empty() ? 0 : operators[place % operators.size()];
     const auto variant = static_cast<std::uint8_t>(fault / 10U);
     const auto insert = [&](std::size_t at, Kind kind, std::string_view text) {
-        pieces.insert(pieces.begin() + static_cast<std::ptrdiff_t>(at), { kind, std::string(text) });
+        pieces.insert(
+            pieces.begin() + static_cast<std::ptrdiff_t>(at), { kind, std::string(text) });
     };
 
     switch (fault % 10U) {
     case 1: {
         // A later group of two or four digits, or a first group of four.
-        constexpr std::array<std::pair<std::string_view, std::string_view>, 3> Groups = { {
-            { "1", "23" }, { "1", "2345" }, { "1234", "567" } } };
+        constexpr std::array<std::pair<std::string_view, std::string_view>, 3> Groups = {
+            { { "1", "23" }, { "1", "2345" }, { "1234", "567" } }
+        };
         const auto &[first, second] = Groups[variant % Groups.size()];
-        std::string text =
-            std::string(first) + std::string(groupSeparator(spelling, variant)) + std::string(second);
+        std::string text = std::string(first) + std::string(groupSeparator(spelling, variant))
+            + std::string(second);
         // Where the group separator may also be the decimal one, a decimal part after it leaves
         // it nothing but a group separator.
         if (spelling.group == "." || isSet(variant, 2))
