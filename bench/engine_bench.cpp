@@ -1,4 +1,6 @@
-// Latency of each engine operation, from a short readout up to a 10,000-digit one.
+// Latency of each engine operation, from a short readout up to a 10,000-digit one, and of the
+// history of steps: a step recorded, taken back and put back, and the memory it holds at its
+// bound.
 //
 // Every operation is timed on a fresh copy of a prepared calculator, so a key that lengthens the
 // readout does not lengthen it for the next iteration. The copies are made untimed, a batch at a
@@ -6,6 +8,7 @@
 
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
+#include "engine/history.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -127,6 +130,115 @@ void BM_Form_Load(benchmark::State &state)
 {
     timeOperation(state, typingCalculator, [](Calculator &c) { c.Form_Load(); });
 }
+
+// A calculator whose every text is `digits` digits long: a first number of that length, "+", a
+// second, "+" again (the sum is beyond the double range, so the first stays as typed), and a third
+// being typed. With two digits the numbers are ordinary ones.
+Calculator longTextsCalculator(std::int64_t digits)
+{
+    Calculator calculator(nullView, pointSeparator);
+    calculator.Form_Load();
+    for (int number = 0; number < 3; ++number) {
+        if (number > 0)
+            calculator.Operator_Click(1);
+        for (std::int64_t i = 0; i < digits; ++i)
+            calculator.Number_Click(static_cast<std::int16_t>(1 + (i + number) % 9));
+    }
+    return calculator;
+}
+
+tallimax::Snapshot snapshotOf(const Calculator &calculator)
+{
+    return { calculator.state(), "Plus(+)" };
+}
+
+// The keys of ordinary steps: a digit, "+", a digit, "=", over and over; each step one key.
+void pressOrdinaryKey(Calculator &calculator, std::size_t step)
+{
+    switch (step % 4) {
+    case 1:
+        calculator.Operator_Click(1);
+        break;
+    case 3:
+        calculator.Operator_Click(4);
+        break;
+    default:
+        calculator.Number_Click(static_cast<std::int16_t>(1 + step % 9));
+    }
+}
+
+// A digit typed onto the number being typed, which keeps every text long.
+void pressDigit(Calculator &calculator, std::size_t step)
+{
+    calculator.Number_Click(static_cast<std::int16_t>(1 + step % 9));
+}
+
+// 1,100 steps of one key each, recorded as the window records them, from the prepared
+// calculator: the history is then at its bound. Reports the memory it holds and the steps it
+// keeps.
+void historyAtBound(benchmark::State &state, std::int64_t digits,
+    const std::function<void(Calculator &, std::size_t)> &pressKey)
+{
+    const Calculator prepared = longTextsCalculator(digits);
+    constexpr std::size_t Steps = 1100;
+    std::size_t bytes = 0;
+    std::size_t held = 0;
+    for (auto _ : state) {
+        Calculator calculator = prepared;
+        tallimax::History history;
+        for (std::size_t step = 0; step < Steps; ++step) {
+            history.record(snapshotOf(calculator));
+            pressKey(calculator, step);
+        }
+        bytes = history.bytes();
+        held = history.size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["history_bytes"] = static_cast<double>(bytes);
+    state.counters["steps_held"] = static_cast<double>(held);
+    state.counters["bytes_per_step"] = static_cast<double>(bytes) / static_cast<double>(held);
+    state.counters["readout_chars"] = static_cast<double>(prepared.state().ReadoutText.size());
+    // Per step: its snapshot taken and kept, and the key pressed.
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Steps));
+}
+
+// Ordinary numbers: "1+2=3+4=...".
+void BM_History_at_bound_ordinary(benchmark::State &state)
+{
+    historyAtBound(state, 2, pressOrdinaryKey);
+}
+
+// Every text of the calculator 10,000 digits long, each step a digit more.
+void BM_History_at_bound_10000_digits(benchmark::State &state)
+{
+    historyAtBound(state, 10000, pressDigit);
+}
+
+// A step taken back and put back on a full history, as Backspace and Redo do without the window:
+// the snapshot taken, the history's step swapped for it, and the engine restored. Two operations
+// per iteration.
+void BM_History_undo_redo(benchmark::State &state)
+{
+    Calculator calculator = longTextsCalculator(state.range(0));
+    tallimax::History history;
+    // Ordinary steps keep the short texts short; digits keep the long ones long.
+    const auto pressKey = state.range(0) <= 2 ? pressOrdinaryKey : pressDigit;
+    for (std::size_t step = 0; step < tallimax::History::MaxSteps; ++step) {
+        history.record(snapshotOf(calculator));
+        pressKey(calculator, step);
+    }
+    for (auto _ : state) {
+        calculator.restore(*history.undo(snapshotOf(calculator)));
+        calculator.restore(*history.redo(snapshotOf(calculator)));
+    }
+    state.counters["readout_chars"] = static_cast<double>(calculator.state().ReadoutText.size());
+    state.counters["history_bytes"] = static_cast<double>(history.bytes());
+    state.counters["steps_held"] = static_cast<double>(history.size());
+}
+
+BENCHMARK(BM_History_at_bound_ordinary)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_History_at_bound_10000_digits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_History_undo_redo)->Arg(2)->Arg(1000)->Arg(10000);
 
 // Readouts of two digits up to 10,000 digits.
 void readoutLengths(benchmark::internal::Benchmark *benchmark)

@@ -1,9 +1,12 @@
 // Key latency of the window: a mouse click on a key until the readout has been painted again.
-// Each iteration clicks the key (press and release, so the click reaches the engine) and then
-// repaints the readout synchronously, which lays out and draws its new text into the backing
-// store. Runs on the offscreen platform; Qt Test picks the iteration count.
+// Each iteration clicks the key (press and release, so the click reaches the engine through the
+// key typer, which records it as a step) and then repaints the readout synchronously, which lays
+// out and draws its new text into the backing store. Also a paste of 10,000 keys, and a step
+// taken back and put back, each until the readout is painted. Runs on the offscreen platform;
+// Qt Test picks the iteration count.
 
 #include "window/calculator_window.h"
+#include "window/key_typer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +27,10 @@ private slots:
 
     void clickAndRepaint_data();
     void clickAndRepaint();
+    void pasteAndRepaint_data();
+    void pasteAndRepaint();
+    void undoRedoAndRepaint_data();
+    void undoRedoAndRepaint();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     QPushButton *key(const char *name) const;
@@ -97,6 +104,77 @@ void KeyLatencyBench::clickAndRepaint()
             m_readout->repaint();
         }
     }
+}
+
+void KeyLatencyBench::pasteAndRepaint_data()
+{
+    QTest::addColumn<QString>("text");
+
+    // Each of 10,000 keys: one number, or a calculation of many.
+    QTest::newRow("10,000 digits") << QString(10000, '7');
+    QTest::newRow("10,000-key calculation (1234.5+1234.5+...=)")
+        << QStringLiteral("1234.5+").repeated(1428) + QStringLiteral("678=");
+}
+
+// A paste typed as one step, with the history recording it, from the text to the repainted
+// readout. Each iteration starts from a reset engine, so every paste types the same keys.
+void KeyLatencyBench::pasteAndRepaint()
+{
+    QFETCH(QString, text);
+    QCOMPARE(text.size(), 10000);
+
+    KeyTyper &typer = m_window->typer();
+    QBENCHMARK
+    {
+        m_window->calculator().rset_Click();
+        typer.paste(text);
+        m_readout->repaint();
+    }
+    // The paste was typed, not refused.
+    QVERIFY(m_readout->text() != QStringLiteral("0."));
+    QVERIFY(typer.canUndo());
+}
+
+void KeyLatencyBench::undoRedoAndRepaint_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("step");
+
+    // The readout typed first, then the step taken back and put back in each iteration.
+    QTest::newRow("a digit on a short readout") << "12+3"
+                                                << "4";
+    QTest::newRow("a digit on a 10,000-digit readout") << QString(10000, '7') << "4";
+    QTest::newRow("a 10,000-digit paste (readout 0. and back)") << "" << QString(10000, '7');
+}
+
+// A step taken back and then put back, each until the repainted readout: two operations per
+// iteration. The history holds 1,000 steps, its bound, before the first iteration.
+void KeyLatencyBench::undoRedoAndRepaint()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, step);
+
+    // Steps of one digit each fill the history; pasted, as clicks are slow to simulate.
+    KeyTyper &typer = m_window->typer();
+    for (int i = 0; i < 1000; ++i)
+        typer.paste(QStringLiteral("1"));
+    m_window->calculator().rset_Click();
+    if (!before.isEmpty())
+        typer.paste(before);
+    typer.paste(step);
+    QCOMPARE(typer.history().size(), std::size_t{ 1000 });
+    const QString after = m_readout->text();
+    m_readout->repaint();
+
+    QBENCHMARK
+    {
+        typer.undo();
+        m_readout->repaint();
+        typer.redo();
+        m_readout->repaint();
+    }
+    QCOMPARE(m_readout->text(), after);
+    QVERIFY(typer.canUndo() && !typer.canRedo());
 }
 
 } // namespace tallimax

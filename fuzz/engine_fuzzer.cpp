@@ -1,19 +1,37 @@
-// Drives the calculator engine with any sequence of keys, resets, reloads, stray key indexes and
-// separator changes, and stops at the first call after which the calculator shows something it
-// never should.
+// Drives the calculator engine with any sequence of keys, resets, reloads, stray key indexes,
+// separator changes, pastes, and steps taken back and put back, and stops at the first call
+// after which the calculator shows something it never should.
 //
 // Each input byte is one command; bytes that name no command are skipped:
 //   0-9 . / + X - =   the keys, by caption
 //   R                 RESET ALL
 //   L                 Form_Load again
-//   p c a             the separator becomes ".", "," or "٫", then RESET ALL (a locale change
-//                     as the calculator starts over)
-//   P C A             the separator becomes ".", "," or "٫" at once, even in the middle of a
-//                     number; until the next reset or load only the checks that hold whatever
-//                     the separator was apply
+//   p c a f           the separator becomes ".", ",", "٫" or "," (the spellings of en, de, ar and
+//                     fr, which the paste reader follows), then RESET ALL (a locale change as the
+//                     calculator starts over)
+//   P C A             the separator becomes ".", "," or "٫" (en, de, ar) at once, even in the
+//                     middle of a number; until the next reset or load only the checks that hold
+//                     whatever the separator was apply
 //   n i j  /  o i j   Number_Click / Operator_Click with the 16-bit index i + 256 * j
+//   u                 takes the last step back
+//   y                 puts the last step taken back back again
+//   U k               takes k steps back, then puts back as many as it took: the calculator must
+//                     be as it was
+//   v i j T           pastes the next i + 256 * j bytes T (or all that are left), read in the
+//                     spelling in force: whatever they are, they type nothing or only keys
+//   w k B             pastes a calculation made from the next k bytes B (see
+//                     written_calculation.h), in one of the en, de, fr and ar spellings: it must
+//                     type exactly the keys of the values written
+//   W k F P B         the same, and then the calculation with the fault F at the place P put in
+//                     (see putFault): it must be refused whole
+// Every key, reset and load, and every paste that types keys, is one step of a history, which
+// takes steps back and puts them back.
+
+#include "fuzz/written_calculation.h"
 
 #include "engine/calculator.h"
+#include "engine/history.h"
+#include "window/paste_text.h"
 
 #include <algorithm>
 #include <array>
@@ -23,18 +41,33 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <deque>
 #include <initializer_list>
 #include <iostream>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 namespace tallimax {
 namespace {
 
-constexpr std::array<std::string_view, 3> Separators = { ".", ",", "\u066B" };
+// The spellings the separator commands choose, by their indexes in fuzz::Spellings.
+constexpr std::size_t En = 0;
+constexpr std::size_t De = 1;
+constexpr std::size_t Fr = 2;
+constexpr std::size_t Ar = 3;
+
+// The captions a paste may type.
+constexpr std::string_view KeyCaptions = "0123456789.+-X/=";
+
+// Longer pastes are read and checked but not typed: the checks after each key read the whole
+// readout, so typing thousands of digits costs the square of their count, and a run of digit
+// commands types as long a number already.
+constexpr std::size_t MaxTypedPaste = 2000;
 
 [[noreturn]] void fail(std::string_view what, std::string_view text)
 {
@@ -168,6 +201,7 @@ public:
     void SetAction(const std::string &text) override
     {
         m_calls.actions.push_back(text);
+        m_action = text;
         check(isOneOf(text,
                   { texts::Action, texts::Plus, texts::Minus, texts::Times, texts::Divide,
                       texts::DivideByZero, texts::Overflow }),
@@ -193,8 +227,13 @@ public:
     const Calls &calls() const { return m_calls; }
     void clear() { m_calls = {}; }
 
+    // What the action panel shows, which snapshots keep.
+    const std::string &action() const { return m_action; }
+
 private:
     Calls m_calls;
+    // The window's text before the engine writes any.
+    std::string m_action = std::string(texts::Action);
     const std::string &m_separator;
     const bool &m_relaxed;
 };
@@ -257,29 +296,125 @@ class Session
 public:
     Session() { m_calculator.Form_Load(); }
 
-    void run(const std::uint8_t *data, std::size_t size)
+    void run(std::span<const std::uint8_t> input)
     {
-        for (std::size_t i = 0; i < size; ++i) {
-            const char command = static_cast<char>(data[i]);
-            if (command == 'n' || command == 'o') {
-                if (size - i < 3)
+        for (std::size_t i = 0; i < input.size(); ++i) {
+            const char command = static_cast<char>(input[i]);
+            const std::size_t left = input.size() - i - 1;
+            switch (command) {
+            case 'n':
+            case 'o': {
+                if (left < 2)
                     return;
-                const auto index = static_cast<std::int16_t>(data[i + 1] | (data[i + 2] << 8));
+                const auto index = static_cast<std::int16_t>(input[i + 1] | (input[i + 2] << 8));
                 i += 2;
-                if (command == 'n')
-                    numberKey(index);
+                step([&] {
+                    if (command == 'n')
+                        numberKey(index);
+                    else
+                        operatorKey(index);
+                });
+                break;
+            }
+            case 'u':
+                takeBack();
+                break;
+            case 'y':
+                putBack();
+                break;
+            case 'U':
+                if (left < 1)
+                    return;
+                takeBackAndPutBack(input[++i]);
+                break;
+            case 'v': {
+                if (left < 2)
+                    return;
+                const std::size_t length = std::min(
+                    static_cast<std::size_t>(input[i + 1] | (input[i + 2] << 8)), left - 2);
+                const std::span<const std::uint8_t> text = input.subspan(i + 3, length);
+                i += 2 + length;
+                pasteText(std::string(text.begin(), text.end()));
+                break;
+            }
+            case 'w':
+            case 'W': {
+                if (left < 1)
+                    return;
+                const std::size_t length =
+                    std::min(static_cast<std::size_t>(input[i + 1]), left - 1);
+                const std::span<const std::uint8_t> bytes = input.subspan(i + 2, length);
+                i += 1 + length;
+                if (command == 'w')
+                    pasteWritten(bytes);
                 else
-                    operatorKey(index);
-            } else {
-                key(command);
+                    pasteFaulty(bytes);
+                break;
+            }
+            default:
+                control(command);
             }
         }
     }
 
 private:
-    void key(char command)
+    // What a snapshot was taken under: the separator, and whether only the checks that hold
+    // whatever the separator was applied.
+    struct Step
     {
+        Snapshot snapshot;
+        std::string separator;
+        bool relaxed = false;
+    };
+
+    static bool isCaption(char c)
+    {
+        return c != '\0' && KeyCaptions.find(c) != std::string_view::npos;
+    }
+
+    // A command of one byte: a key, a reset, a load or a separator change.
+    void control(char command)
+    {
+        if (isCaption(command)) {
+            step([&] { typeKey(command); });
+            return;
+        }
         switch (command) {
+        case 'R':
+            step([this] { reset(); });
+            return;
+        case 'L':
+            step([this] { load(); });
+            return;
+        case 'p':
+        case 'c':
+        case 'a':
+        case 'f':
+            step([&] {
+                useSpelling(command == 'p' ? En : command == 'c' ? De : command == 'a' ? Ar : Fr);
+                reset();
+            });
+            return;
+        case 'P':
+        case 'C':
+        case 'A':
+            useSpelling(command == 'P' ? En : command == 'C' ? De : Ar);
+            m_relaxed = true;
+            return;
+        default:
+            return;
+        }
+    }
+
+    void useSpelling(std::size_t index)
+    {
+        m_spelling = fuzz::Spellings[index];
+        m_separator = std::string(m_spelling.decimal);
+    }
+
+    void typeKey(char caption)
+    {
+        switch (caption) {
         case '.':
             m_view.clear();
             m_calculator.Decimal_Click();
@@ -302,31 +437,180 @@ private:
         case '=':
             operatorKey(4);
             return;
-        case 'R':
-            reset();
-            return;
-        case 'L':
-            m_relaxed = false;
-            m_view.clear();
-            m_calculator.Form_Load();
-            afterCall();
-            return;
-        case 'p':
-        case 'c':
-        case 'a':
-            m_separator = Separators[command == 'p' ? 0 : command == 'c' ? 1 : 2];
-            reset();
-            return;
-        case 'P':
-        case 'C':
-        case 'A':
-            m_separator = Separators[command == 'P' ? 0 : command == 'C' ? 1 : 2];
-            m_relaxed = true;
-            return;
         default:
-            if (isDigit(command))
-                numberKey(static_cast<std::int16_t>(command - '0'));
+            numberKey(static_cast<std::int16_t>(caption - '0'));
         }
+    }
+
+    void load()
+    {
+        m_relaxed = false;
+        m_view.clear();
+        m_calculator.Form_Load();
+        afterCall();
+    }
+
+    Snapshot snapshot() const { return { m_calculator.state(), m_view.action() }; }
+
+    // Runs the typing as one step of the history, as the window does with a key or a paste.
+    template <typename Typing> void step(Typing typing)
+    {
+        Snapshot before = snapshot();
+        m_undo.push_back({ before, m_separator, m_relaxed });
+        m_redo.clear();
+        m_history.record(std::move(before));
+        followBounds();
+        typing();
+    }
+
+    // The history lets the steps furthest from now go to stay within its bounds: the oldest to
+    // take back, then the last to put back. The model lets the same go, and then both must hold
+    // the same steps.
+    void followBounds()
+    {
+        const std::size_t held = m_history.size();
+        check(held <= History::MaxSteps, "the history holds more steps than its bound");
+        check(held <= 1 || m_history.bytes() <= History::MaxBytes,
+            "the history takes more memory than its bound");
+        check(
+            (held == 0) == (m_history.bytes() == 0) && m_history.bytes() >= held * sizeof(Snapshot),
+            "the history's memory does not add up");
+        while (m_undo.size() + m_redo.size() > held)
+            (m_undo.empty() ? m_redo : m_undo).pop_front();
+        check(m_undo.size() + m_redo.size() == held, "the history holds a step never made");
+        check(m_history.canUndo() == !m_undo.empty() && m_history.canRedo() == !m_redo.empty(),
+            "the history let the wrong steps go");
+    }
+
+    // Takes the last step back, as Backspace does: the calculator must be exactly as it was
+    // before that step. False when there is none.
+    bool takeBack() { return restore(m_history.undo(snapshot()), m_undo, m_redo, "taking back"); }
+
+    // Puts back the last step taken back: the calculator must be exactly as it was after it.
+    bool putBack() { return restore(m_history.redo(snapshot()), m_redo, m_undo, "putting back"); }
+
+    // Shows what the history gave, which must be the model's last step `from`; now goes to `to`.
+    bool restore(std::optional<Snapshot> given, std::deque<Step> &from, std::deque<Step> &to,
+        std::string_view doing)
+    {
+        if (!given) {
+            check(from.empty(), "the history has no step where there is one");
+            followBounds();
+            return false;
+        }
+        check(!from.empty(), "the history has a step where there is none");
+        const Step expected = std::move(from.back());
+        from.pop_back();
+        to.push_back({ snapshot(), m_separator, m_relaxed });
+        followBounds();
+        check(*given == expected.snapshot, "a step taken back or put back gave another state",
+            given->state.ReadoutText);
+
+        // A snapshot taken under another separator holds numbers written with that one.
+        m_relaxed = expected.relaxed || expected.separator != m_separator;
+        m_view.clear();
+        m_calculator.restore(*given);
+        const CheckingView::Calls &calls = m_view.calls();
+        check(calls.warnings == 0, "the warning box came up again", doing);
+        check(calls.readouts == 1 && calls.actions.size() == 1, "a step not shown again", doing);
+        check(snapshot() == expected.snapshot, "the calculator is not as the snapshot was",
+            m_calculator.state().ReadoutText);
+        afterCall();
+        return true;
+    }
+
+    // Takes up to `count` steps back and puts back as many: the calculator is then as it was.
+    void takeBackAndPutBack(std::uint8_t count)
+    {
+        const Snapshot start = snapshot();
+        int taken = 0;
+        while (taken < count && takeBack())
+            ++taken;
+        bool all = true;
+        for (int i = 0; i < taken && all; ++i)
+            all = putBack();
+        // A put-back only fails where the history let the step go, which the model checked.
+        check(!all || snapshot() == start, "steps taken back and put back changed the calculator",
+            m_calculator.state().ReadoutText);
+    }
+
+    // Any text: it is refused whole, or types only keys, which are themselves a calculation
+    // written with "." that types the same keys.
+    void pasteText(const std::string &text)
+    {
+        const paste::Reading reading =
+            paste::readPastedText(text, m_spelling.decimal, m_spelling.group);
+        const std::string &keys = reading.keys;
+        if (reading.refusal) {
+            check(keys.empty(), "a refused paste with keys", keys);
+            return;
+        }
+        check(!keys.empty(), "a paste that types no key", text);
+        check(std::ranges::all_of(keys, isCaption), "a paste that types what no key is", keys);
+        // Only a final "=" comes after the count of keys is checked.
+        check(keys.size() <= paste::MaxCharacters
+                || (keys.size() == paste::MaxCharacters + 1 && keys.back() == '='),
+            "a paste of more keys than the reader takes", text);
+        if (keys.size() <= paste::MaxCharacters) {
+            const paste::Reading again = paste::readPastedText(keys, ".", ",");
+            check(!again.refusal && again.keys == keys, "the keys of a paste read as others", keys);
+        }
+        typePaste(keys);
+    }
+
+    // A calculation written in a locale's spelling types exactly the keys of what was written.
+    void pasteWritten(std::span<const std::uint8_t> bytes)
+    {
+        const fuzz::WrittenCalculation calculation = fuzz::writeCalculation(bytes);
+        typePaste(checkWritten(calculation));
+    }
+
+    // The same calculation with one fault is refused whole.
+    void pasteFaulty(std::span<const std::uint8_t> bytes)
+    {
+        const std::uint8_t fault = bytes.empty() ? 0 : bytes[0];
+        const std::uint8_t place = bytes.size() < 2 ? 0 : bytes[1];
+        fuzz::WrittenCalculation calculation =
+            fuzz::writeCalculation(bytes.subspan(std::min<std::size_t>(2, bytes.size())));
+        checkWritten(calculation);
+        const std::string_view what = fuzz::putFault(calculation, fault, place);
+        const std::string text = calculation.text();
+        const paste::Reading reading =
+            paste::readPastedText(text, calculation.spelling.decimal, calculation.spelling.group);
+        if (reading.refusal != paste::Refusal::NotACalculation || !reading.keys.empty()) {
+            fail("a calculation in " + std::string(calculation.spelling.name) + " with "
+                    + std::string(what) + " not refused",
+                text);
+        }
+    }
+
+    const std::string &checkWritten(const fuzz::WrittenCalculation &calculation)
+    {
+        const std::string text = calculation.text();
+        const paste::Reading reading =
+            paste::readPastedText(text, calculation.spelling.decimal, calculation.spelling.group);
+        if (reading.refusal || reading.keys != calculation.keys) {
+            fail("a calculation in " + std::string(calculation.spelling.name)
+                    + " not typed as written, which types " + calculation.keys + ", typed "
+                    + reading.keys,
+                text);
+        }
+        return calculation.keys;
+    }
+
+    // The keys of a paste make one step. After a division by zero the window stops typing, so
+    // that the user reads the warning; so does this.
+    void typePaste(std::string_view keys)
+    {
+        if (keys.size() > MaxTypedPaste)
+            return;
+        step([&] {
+            for (const char caption : keys) {
+                typeKey(caption);
+                if (m_view.calls().warnings > 0)
+                    return;
+            }
+        });
     }
 
     void reset()
@@ -452,12 +736,17 @@ private:
             "readout far from the value held", state.ReadoutText);
     }
 
-    std::string m_separator = std::string(Separators[0]);
+    fuzz::Spelling m_spelling = fuzz::Spellings[En];
+    std::string m_separator = std::string(m_spelling.decimal);
     bool m_relaxed = false;
     CheckingView m_view{ m_separator, m_relaxed };
     Calculator m_calculator{ m_view, [this] {
                                 return m_separator;
                             } };
+    History m_history;
+    // The steps the history must hold, oldest first, both ways.
+    std::deque<Step> m_undo;
+    std::deque<Step> m_redo;
 };
 
 } // namespace
@@ -468,6 +757,6 @@ extern "C" int LLVMFuzzerTestOneInput( // NOLINT(readability-identifier-naming)
     const std::uint8_t *data, std::size_t size)
 {
     tallimax::Session session;
-    session.run(data, size);
+    session.run({ data, size });
     return 0;
 }
