@@ -29,19 +29,22 @@ ensure_packages() {
     if [ "$(id -u)" -ne 0 ]; then
         sudo=(sudo)
     fi
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    # Another apt run on the machine holds the lock for a while: wait for it, up to ten minutes.
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+        --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds the tree in build/; extra arguments go to the configure step. Warnings are
-# errors only when TALLIMAX_WARNINGS_AS_ERRORS=ON is in the environment, as in CI: a newer
-# compiler or Qt that warns about something new must not stop a user's build. Both settings are
-# given every time, so the run and test commands can share build/ in either order.
+# Configures and builds the tree in build/, or in the folder TALLIMAX_BUILD_DIR names (relative to
+# the checkout); extra arguments go to the configure step. Warnings are errors only when
+# TALLIMAX_WARNINGS_AS_ERRORS=ON is in the environment, as in CI: a newer compiler or Qt that warns
+# about something new must not stop a user's build. Both settings are given every time, so the run
+# and test commands can share build/ in either order.
 build_tree() {
-    echo "Building in build/; warnings are errors: ${TALLIMAX_WARNINGS_AS_ERRORS:-OFF}"
-    cmake -S "$TALLIMAX_ROOT" -B "$TALLIMAX_ROOT/build" -G Ninja \
+    local dir=${TALLIMAX_BUILD_DIR:-build}
+    echo "Building in $dir/; warnings are errors: ${TALLIMAX_WARNINGS_AS_ERRORS:-OFF}"
+    cmake -S "$TALLIMAX_ROOT" -B "$TALLIMAX_ROOT/$dir" -G Ninja \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DTALLIMAX_WARNINGS_AS_ERRORS="${TALLIMAX_WARNINGS_AS_ERRORS:-OFF}" "$@"
-    cmake --build "$TALLIMAX_ROOT/build" --parallel
+    cmake --build "$TALLIMAX_ROOT/$dir" --parallel
 }
