@@ -33,11 +33,12 @@ fail_with_log() {
 # wait_until WHAT PID LOG SECONDS COMMAND...: polls COMMAND until it succeeds. Fails as soon as
 # the process PID (the one that should make COMMAND succeed) has ended, or after SECONDS.
 wait_until() {
-    local what=$1 pid=$2 log=$3 deadline=$((SECONDS + $4))
+    local what=$1 pid=$2 log=$3 seconds=$4 deadline=$((SECONDS + $4))
     shift 4
     until "$@" >/dev/null 2>&1; do
         kill -0 "$pid" 2>/dev/null || fail_with_log "$what ended before it was ready" "$log"
-        [ "$SECONDS" -lt "$deadline" ] || fail_with_log "$what was not ready within $4 s" "$log"
+        [ "$SECONDS" -lt "$deadline" ] \
+            || fail_with_log "$what was not ready within $seconds s" "$log"
         sleep 0.1
     done
 }
