@@ -20,7 +20,7 @@ class History
 {
 public:
     static constexpr std::size_t MaxSteps = 1000;
-    static constexpr std::size_t MaxBytes = std::size_t{ 32 } << 20U;
+    static constexpr std::size_t MaxBytes = std::size_t{ 64 } << 20U;
 
     explicit History(std::size_t maxSteps = MaxSteps, std::size_t maxBytes = MaxBytes);
 
