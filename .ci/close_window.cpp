@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks an X window to close as a window manager does when its close button is clicked: sends
 // it the WM_DELETE_WINDOW message of the WM_PROTOCOLS it takes part in. Unlike destroying the
 // window or killing its client, the program sees an ordinary close and may exit normally.

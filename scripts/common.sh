@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the run and test commands: install missing Debian packages, configure and build.
 # Sourced, not run.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves what an X window shows as a PNG file; the screenshot script builds and runs it.
 // Usage: grab_window <window id> <file.png>
 #include <QGuiApplication>

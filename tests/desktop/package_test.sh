@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured and built tree, unpacks it into a scratch root as
 # dpkg would install it, and checks that the program, the menu entry, the icons and the
 # metainfo land where the desktop looks for them.
