@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Latency of each engine operation, from a short readout up to a 10,000-digit one, and of the
 // history of steps: a step recorded, taken back and put back, and the memory it holds at its
 // bound.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key latency of the window: a mouse click on a key until the readout has been painted again.
 // Each iteration clicks the key (press and release, so the click reaches the engine through the
 // key typer, which records it as a step) and then repaints the readout synchronously, which lays

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 option(TALLIMAX_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
 
 add_library(project_warnings INTERFACE)

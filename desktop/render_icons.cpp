@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the window's 32 by 32 picture for the desktop's icon theme, at build time: a PNG file
 // for each size asked for, each picture pixel drawn as a square block so the pixel art stays
 // sharp, and an SVG of the same squares for any other size.

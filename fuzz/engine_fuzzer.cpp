@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the calculator engine with any sequence of keys, resets, reloads, stray key indexes,
 // separator changes, pastes, and steps taken back and put back, and stops at the first call
 // after which the calculator shows something it never should.

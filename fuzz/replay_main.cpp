@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the fuzz target's checks over stored inputs, without libFuzzer: every file named, and
 // every file in every folder named. Any broken check aborts.
 

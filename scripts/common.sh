@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the run and test commands: install missing Debian packages, configure and build.
 # Sourced, not run.
 
@@ -7,11 +9,11 @@ TALLIMAX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 # Further packages the tests need: GoogleTest, an X server and the X tools for the smoke test;
 # a D-Bus session and the accessibility bus for the screen-reader test; the desktop's file
-# checkers, and what cpack needs to build and check the Debian package; Qt's GTK theme plugin for
+# checkers, and `file` to check the installed files; Qt's GTK theme plugin for
 # the dark-theme test under a real desktop theme; Qt's Wayland plugin and a headless Wayland
 # compositor for the window's tests on Wayland.
 TALLIMAX_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core
-    desktop-file-utils appstream dpkg-dev file qt6-gtk-platformtheme qt6-wayland weston)
+    desktop-file-utils appstream file qt6-gtk-platformtheme qt6-wayland weston)
 
 # Installs whichever of the given packages are missing; does nothing when all are present.
 ensure_packages() {

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # What the benchmarks and the CI checks need to start the program where nothing of the machine
 # reaches it: a private X server, a private session bus, bounded waits that fail loudly, and starts

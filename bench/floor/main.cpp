@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up floor: the least a Qt Widgets program can do to show the calculator's window.
 // A bare window of the same size with the same 17 push buttons and 3 labels, at the same
 // positions, with the same captions and fonts; no engine, no icon, no wiring, no colours.

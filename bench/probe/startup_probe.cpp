@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probe: starts X programs one after another, interleaved, and for each start measures
 // how long its top-level window takes to be mapped and to receive its first paint, then what the
 // process holds once it has settled. Prints medians, minima, maxima and ratios to a baseline.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a desktop entry or an AppStream metainfo file with the checker the desktop itself
 # relies on. Any complaint about a desktop entry fails, hints included.
 # Usage: validate.sh file.desktop | file.metainfo.xml

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program beside a desktop's accessibility bus with nobody having switched
 # assistive technology on, and checks that the accessibility registry lists it: a screen reader
 # started later, or a tool that reads the tree without switching it on, must find the calculator.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/window/window_test_support.h"
 
 #include "window/calculator_window.h"

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program in a virtual X server with no window manager, finds its window by title,
 # checks its size, that it cannot be resized, that keys typed reach it and take steps back and put
 # them back, then closes it.

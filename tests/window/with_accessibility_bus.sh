@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program as it runs beside a screen reader: in a virtual X server, with a private
 # D-Bus session whose accessibility bus is up, and Qt's AT-SPI bridge switched on. With --no-bus,
 # in the X server and the D-Bus session only: the program starts the accessibility bus itself,

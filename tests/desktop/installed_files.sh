@@ -1,0 +1,108 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tallimax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks that the program, the menu entry, the icons, the metainfo and the manual page land where
+# the desktop and man look for them, and nothing else does.
+# Usage: installed_files.sh --build <build directory> <desktop id>
+#            installs the built tree with `cmake --install` under /usr in a scratch folder
+#        installed_files.sh <root> <prefix> <desktop id> [--deb]
+#            checks what was installed under <root>/<prefix>, e.g. a DESTDIR and usr/local;
+#            --deb: unpacked from the Debian package, which also holds its copyright and
+#            changelog and compresses the manual page
+set -eu
+
+skip=77
+for tool in desktop-file-validate appstreamcli file readelf; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "$tool is not installed: skipping"
+        exit "$skip"
+    fi
+done
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+if [ "$1" = --build ]; then
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT INT TERM
+    DESTDIR=$work/root cmake --install "$2" --prefix /usr >"$work/install.log" 2>&1 \
+        || { cat "$work/install.log"; fail "cmake --install failed"; }
+    root=$work/root prefix=usr id=$3 deb=no
+else
+    root=$1 prefix=$2 id=$3 deb=no
+    [ "${4:-}" = --deb ] && deb=yes
+fi
+
+# Exactly these files, and nothing else: no headers, libraries or test programs.
+man=$prefix/share/man/man1/tallimax.1
+expected="$prefix/bin/tallimax
+$prefix/share/applications/$id.desktop
+$prefix/share/icons/hicolor/128x128/apps/$id.png
+$prefix/share/icons/hicolor/256x256/apps/$id.png
+$prefix/share/icons/hicolor/32x32/apps/$id.png
+$prefix/share/icons/hicolor/48x48/apps/$id.png
+$prefix/share/icons/hicolor/64x64/apps/$id.png
+$prefix/share/icons/hicolor/scalable/apps/$id.svg
+$prefix/share/metainfo/$id.metainfo.xml"
+if [ "$deb" = yes ]; then
+    man=$man.gz
+    expected="$expected
+$prefix/share/doc/tallimax/changelog.gz
+$prefix/share/doc/tallimax/copyright"
+fi
+expected="$expected
+$man"
+actual=$(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+if [ "$actual" != "$(printf '%s\n' "$expected" | LC_ALL=C sort)" ]; then
+    printf 'Installed:\n%s\n' "$actual"
+    fail "the installed files are not exactly the expected ones"
+fi
+
+program=$root/$prefix/bin/tallimax
+[ -x "$program" ] || fail "$prefix/bin/tallimax is not executable"
+file -b "$program" | grep -q '^ELF .* executable' || fail "$prefix/bin/tallimax: $(file -b "$program")"
+# Found through the system's library path, never through one of its own.
+if readelf -d "$program" | grep -Eq 'RPATH|RUNPATH'; then
+    fail "$prefix/bin/tallimax carries a library search path"
+fi
+
+# The menu entry starts the program on PATH and names an icon that the theme holds.
+entry=$root/$prefix/share/applications/$id.desktop
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+[ "$exec_line" = tallimax ] || fail "Exec is '$exec_line', not tallimax"
+icon=$(sed -n 's/^Icon=//p' "$entry")
+[ "$icon" = "$id" ] || fail "Icon is '$icon', not $id"
+for size in 32 48 64 128 256; do
+    png=$root/$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png
+    file -b "$png" | grep -q "^PNG image data, $size x $size," \
+        || fail "$png: $(file -b "$png")"
+done
+file -b "$root/$prefix/share/icons/hicolor/scalable/apps/$icon.svg" | grep -q '^SVG' \
+    || fail "the scalable icon is not an SVG"
+
+# The manual page is a page of section 1 for tallimax.
+page=$root/$man
+case $page in
+*.gz) head=$(gzip -dc "$page" | grep -m 1 '^\.TH') ;;
+*) head=$(grep -m 1 '^\.TH' "$page") ;;
+esac
+case $head in
+'.TH TALLIMAX 1 '*) ;;
+*) fail "the manual page starts '$head'" ;;
+esac
+
+# The installed files as the desktop's own checkers see them.
+output=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $output"
+[ -z "$output" ] || fail "desktop-file-validate: $output"
+# validate-tree reads <prefix>/share; it passes a folder where it found nothing, only noting so.
+output=$(appstreamcli validate-tree --no-net "$root/$prefix" 2>&1) \
+    || { printf '%s\n' "$output"; fail "appstreamcli validate-tree found problems"; }
+printf '%s\n' "$output"
+case $output in
+*dir-no-metadata-found*) fail "appstreamcli validate-tree found no metainfo" ;;
+esac
+
+echo "Installed under $root:"
+(cd "$root" && find . -type f | sed 's|^\./|/|' | LC_ALL=C sort)
