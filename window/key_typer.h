@@ -51,6 +51,10 @@ public:
     // A warning box opened: the user has it to read, not more pasted keys typed behind it.
     void interrupt() { m_interrupted = true; }
 
+    // How long a key pressed from the keyboard is drawn pressed; as long as an animated click
+    // unless a test, whose machine may be slow, needs to see it for longer.
+    void setKeyFlash(std::chrono::milliseconds duration) { m_flashEnd.setInterval(duration); }
+
     const History &history() const { return m_history; }
 
 protected:

@@ -23,6 +23,7 @@
 #include <QWindow>
 
 #include <cfloat>
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <utility>
@@ -197,6 +198,8 @@ void KeyboardTest::eachKeyPressesOneOnScreenKey()
     QFETCH(QString, onScreen);
 
     focusOn(focus);
+    // Long enough to be seen here however slowly the test runs, as under valgrind.
+    calculatorWindow()->typer().setKeyFlash(std::chrono::seconds(1));
     auto *target = calculatorWindow()->findChild<QAbstractButton *>(onScreen);
     QVERIFY(target != nullptr);
     const QImage up = target->grab().toImage();
