@@ -60,10 +60,13 @@ wait_exit() {
 
 # Starts a private X server with no window manager and no TCP, at 96 dpi, and sets X_DISPLAY to
 # it once a client has opened it. Argument: the screen size, by default 1280x1024x24.
+# -noreset: an X server resets itself whenever its last client leaves, and a client that connects
+# during the reset is refused; without it, the next client after the xdpyinfo check below could
+# find the display "cannot be opened".
 x_start() {
     ensure_packages xvfb xauth x11-utils
     local log=$SESSION_DIR/xvfb.log
-    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -dpi 96 -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -dpi 96 -nolisten tcp -noreset \
         3>"$SESSION_DIR/display" >"$log" 2>&1 &
     session_pids+=($!)
     wait_until "the X server (Xvfb)" $! "$log" 10 test -s "$SESSION_DIR/display"

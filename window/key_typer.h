@@ -52,7 +52,7 @@ public:
     void interrupt() { m_interrupted = true; }
 
     // How long a key pressed from the keyboard is drawn pressed; as long as an animated click
-    // unless a test, whose machine may be slow, needs to see it for longer.
+    // unless a test changes it. A flash already showing restarts with the new duration.
     void setKeyFlash(std::chrono::milliseconds duration) { m_flashEnd.setInterval(duration); }
 
     const History &history() const { return m_history; }
