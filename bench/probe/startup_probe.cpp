@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probe: starts X programs one after another, interleaved, and for each start measures
 // how long its top-level window takes to be mapped and to receive its first paint, then what the
-// process holds once it has settled. Prints medians, minima, maxima and ratios to a baseline.
+// process holds once it has settled. Prints each start as a JSON object, one a line; bench/report
+// summarizes them.
 //
 // Timing is taken on CLOCK_MONOTONIC from just before the program is spawned.
 //  - map:   the MapNotify of the program's top-level window, caught by listening for
@@ -31,7 +32,6 @@
 #include <ctime>
 #include <dirent.h>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <poll.h>
 #include <set>
@@ -306,60 +306,29 @@ private:
     int m_killSignal;
 };
 
-struct Figure
-{
-    const char *key;
-    const char *label;
-    const char *unit;
-    double Sample::*field;
-    double scale;
-    int decimals;
-};
-
-constexpr Figure Figures[] = {
-    { "map_ms", "exec to window mapped", "ms", &Sample::mapMs, 1, 1 },
-    { "paint_ms", "exec to first paint", "ms", &Sample::paintMs, 1, 1 },
-    { "pss_mb", "PSS at map + settle", "MB", &Sample::pssKb, 1.0 / 1024, 2 },
-    { "rss_mb", "RSS at map + settle", "MB", &Sample::rssKb, 1.0 / 1024, 2 },
-    { "uss_mb", "USS (private) at map + settle", "MB", &Sample::ussKb, 1.0 / 1024, 2 },
-    { "cpu_ms", "user + system CPU (stat, 10 ms ticks)", "ms", &Sample::cpuMs, 1, 0 },
-    { "oncpu_ms", "on-CPU time, all threads (schedstat)", "ms", &Sample::onCpuMs, 1, 1 },
-    { "libraries", "shared libraries mapped", "", &Sample::libraries, 1, 0 },
-    { "threads", "threads", "", &Sample::threads, 1, 0 },
-};
-
-struct Summary
-{
-    double median;
-    double min;
-    double max;
-};
-
-Summary summarize(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    const double median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return { median, values.front(), values.back() };
-}
-
-std::string format(double value, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 void usage()
 {
     std::fprintf(stderr,
         "usage: startup_probe [--runs N] [--warmup N] [--settle-ms MS] [--pause-ms MS]\n"
-        "                     [--timeout-ms MS] [--term] [--csv FILE] [--summary FILE]\n"
-        "                     NAME=COMMAND...\n"
-        "Starts the commands interleaved, N times each, on $DISPLAY. The last one is the\n"
-        "baseline that the ratios divide by. --term ends each program with SIGTERM rather\n"
-        "than SIGKILL, so that a wrapper such as valgrind can write its results. --csv\n"
-        "keeps every sample; --summary writes NAME, FIGURE, median, min and max, tab-separated.\n");
+        "                     [--timeout-ms MS] [--term] NAME=COMMAND...\n"
+        "Starts the commands interleaved, N times each, on $DISPLAY, and prints each start\n"
+        "as a JSON object on a line of its own. --term ends each program with SIGTERM rather\n"
+        "than SIGKILL, so that a wrapper such as valgrind can write its results.\n");
+}
+
+// A start's figures: times in ms, memory in kB.
+void print(const std::string &program, int run, const Sample &sample)
+{
+    std::printf("{\"program\": \"%s\", \"run\": %d, \"map_ms\": %.3f, \"paint_ms\": %.3f, "
+                "\"pss_kb\": %.0f, \"rss_kb\": %.0f, \"uss_kb\": %.0f, \"cpu_ms\": %.0f, "
+                "\"oncpu_ms\": %.3f, \"libraries\": %.0f, \"threads\": %.0f, "
+                "\"paint_width\": %d, \"paint_height\": %d, \"first_paint_whole\": %s, "
+                "\"damaged_before_map\": %s}\n",
+        program.c_str(), run, sample.mapMs, sample.paintMs, sample.pssKb, sample.rssKb,
+        sample.ussKb, sample.cpuMs, sample.onCpuMs, sample.libraries, sample.threads,
+        sample.paintWidth, sample.paintHeight, sample.firstPaintWhole ? "true" : "false",
+        sample.damagedBeforeMap ? "true" : "false");
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -372,8 +341,6 @@ int main(int argc, char *argv[])
     double pauseMs = 200;
     double timeoutMs = 20000;
     int killSignal = SIGKILL;
-    std::string csvPath;
-    std::string summaryPath;
     std::vector<Program> programs;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -390,10 +357,6 @@ int main(int argc, char *argv[])
             timeoutMs = std::atof(argv[++i]);
         else if (arg == "--term")
             killSignal = SIGTERM;
-        else if (arg == "--csv" && hasValue)
-            csvPath = argv[++i];
-        else if (arg == "--summary" && hasValue)
-            summaryPath = argv[++i];
         else if (const std::size_t eq = arg.find('='); eq != std::string::npos && eq > 0)
             programs.push_back({ arg.substr(0, eq), arg.substr(eq + 1) });
         else {
@@ -423,99 +386,19 @@ int main(int argc, char *argv[])
     XDamageQueryVersion(display, &major, &minor);
 
     Probe probe(display, damageEvents, settleMs, timeoutMs, killSignal);
-    std::vector<std::vector<Sample>> samples(programs.size());
-    std::FILE *csv = csvPath.empty() ? nullptr : std::fopen(csvPath.c_str(), "w");
-    if (csv != nullptr)
-        std::fprintf(csv,
-            "program,run,map_ms,paint_ms,paint_w,paint_h,pss_kb,rss_kb,uss_kb,cpu_ms,"
-            "oncpu_ms,libraries,threads\n");
-
     int failures = 0;
-    int damagedBeforeMap = 0;
     for (int round = -warmup; round < runs; ++round) {
-        for (std::size_t p = 0; p < programs.size(); ++p) {
-            const std::optional<Sample> sample = probe.measure(programs[p]);
+        for (const Program &program : programs) {
+            const std::optional<Sample> sample = probe.measure(program);
             usleep(static_cast<useconds_t>(pauseMs * 1000));
-            if (!sample) {
+            if (!sample)
                 ++failures;
-                continue;
-            }
-            if (round < 0)
-                continue;
-            damagedBeforeMap += sample->damagedBeforeMap ? 1 : 0;
-            samples[p].push_back(*sample);
-            if (csv != nullptr)
-                std::fprintf(csv, "%s,%d,%.3f,%.3f,%d,%d,%.0f,%.0f,%.0f,%.0f,%.3f,%.0f,%.0f\n",
-                    programs[p].name.c_str(), round, sample->mapMs, sample->paintMs,
-                    sample->paintWidth, sample->paintHeight, sample->pssKb, sample->rssKb,
-                    sample->ussKb, sample->cpuMs, sample->onCpuMs, sample->libraries,
-                    sample->threads);
+            else if (round >= 0)
+                print(program.name, round, *sample);
         }
     }
-    if (csv != nullptr)
-        std::fclose(csv);
     XCloseDisplay(display);
-
-    for (const auto &programSamples : samples) {
-        if (programSamples.empty()) {
-            std::fprintf(stderr, "a program never painted a window\n");
-            return 1;
-        }
-    }
-
-    const std::size_t base = programs.size() - 1;
-    std::printf("| Figure (median, min–max of %d starts) |", runs);
-    for (const Program &program : programs)
-        std::printf(" %s |", program.name.c_str());
-    for (std::size_t p = 0; p < base; ++p)
-        std::printf(" %s / %s |", programs[p].name.c_str(), programs[base].name.c_str());
-    std::printf("\n|---|");
-    for (std::size_t p = 0; p < programs.size() + base; ++p)
-        std::printf("---:|");
-    std::printf("\n");
-
-    std::FILE *summaryFile = summaryPath.empty() ? nullptr : std::fopen(summaryPath.c_str(), "w");
-    for (const Figure &figure : Figures) {
-        std::vector<Summary> summaries;
-        for (const auto &programSamples : samples) {
-            std::vector<double> values;
-            for (const Sample &sample : programSamples)
-                values.push_back(sample.*figure.field * figure.scale);
-            summaries.push_back(summarize(values));
-            if (summaryFile != nullptr)
-                std::fprintf(summaryFile, "%s\t%s\t%.4f\t%.4f\t%.4f\n",
-                    programs[summaries.size() - 1].name.c_str(), figure.key,
-                    summaries.back().median, summaries.back().min, summaries.back().max);
-        }
-        std::printf("| %s%s%s%s |", figure.label, *figure.unit != '\0' ? " (" : "", figure.unit,
-            *figure.unit != '\0' ? ")" : "");
-        for (const Summary &summary : summaries)
-            std::printf(" **%s** (%s–%s) |", format(summary.median, figure.decimals).c_str(),
-                format(summary.min, figure.decimals).c_str(),
-                format(summary.max, figure.decimals).c_str());
-        for (std::size_t p = 0; p < base; ++p) {
-            const double ratio =
-                summaries[base].median != 0 ? summaries[p].median / summaries[base].median : 0;
-            const double difference = summaries[p].median - summaries[base].median;
-            std::printf(" %.3f (%s%s) |", ratio, difference >= 0 ? "+" : "",
-                format(difference, figure.decimals).c_str());
-        }
-        std::printf("\n");
-    }
-
-    if (summaryFile != nullptr)
-        std::fclose(summaryFile);
-
-    for (std::size_t p = 0; p < programs.size(); ++p) {
-        const Sample &last = samples[p].back();
-        const auto whole = std::count_if(samples[p].begin(), samples[p].end(),
-            [](const Sample &sample) { return sample.firstPaintWhole; });
-        std::printf("\n%s: %zu of %d starts measured; in %td of them the first damage after the "
-                    "map covered the whole window (%d x %d px in the last).",
-            programs[p].name.c_str(), samples[p].size(), runs, whole, last.paintWidth,
-            last.paintHeight);
-    }
-    std::printf(
-        "\nFailed starts: %d. Windows damaged before their map: %d.\n", failures, damagedBeforeMap);
+    if (failures > 0)
+        std::fprintf(stderr, "%d starts failed\n", failures);
     return failures > 0 ? 1 : 0;
 }
