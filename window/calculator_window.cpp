@@ -2,35 +2,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/calculator_window.h"
 
-#include "window/accessible_label.h"
-#include "window/icon.h"
+#include "window/accessibility.h"
+#include "window/calculator_icon.h"
 #include "window/key_button.h"
 #include "window/key_typer.h"
 #include "window/keyboard.h"
 #include "window/layout.h"
 #include "window/readout_label.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPixmap>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <chrono>
-#include <cstring>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -66,40 +61,6 @@ QRect pixelGeometry(const layout::ControlRow &row)
         layout::toPixels(row.height) };
 }
 
-template <std::size_t N> QPixmap toPixmap(const std::array<std::uint32_t, N> &pixels, int side)
-{
-    QImage image(side, side, QImage::Format_ARGB32);
-    std::memcpy(image.bits(), pixels.data(), sizeof pixels);
-    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
-}
-
-// The 32 by 32 picture, with larger renderings for screens that scale by 1.5, 2 and 3. Each
-// picture pixel becomes a whole block of screen pixels, so the icon stays sharp instead of being
-// smoothed into a blur. All four were made when the program was compiled.
-QIcon makeIcon()
-{
-    QIcon icon(toPixmap(icon::Pixels32, 32));
-    icon.addPixmap(toPixmap(icon::Pixels48, 48));
-    icon.addPixmap(toPixmap(icon::Pixels64, 64));
-    icon.addPixmap(toPixmap(icon::Pixels96, 96));
-    return icon;
-}
-
-// Assistive technology sees the calculator as an application window (a frame, to AT-SPI) named
-// by its caption; Qt would present a plain top-level widget as a mere client area. The window's
-// three labels offer their text as text as well as by name. Other labels, such as the warning
-// box's, stay as Qt presents them.
-QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(CalculatorWindow::staticMetaObject.className())
-        && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    auto *label = qobject_cast<QLabel *>(object);
-    if (label != nullptr && qobject_cast<CalculatorWindow *>(label->parentWidget()) != nullptr)
-        return new AccessibleLabel(label);
-    return nullptr;
-}
-
 // How long a message stays by the readout: long enough to read twice.
 constexpr std::chrono::milliseconds MessageDuration{ 5000 };
 
@@ -110,7 +71,7 @@ CalculatorWindow::CalculatorWindow(QWidget *parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    QAccessible::installFactory(accessibleWindow);
+    installAccessibleInterfaces();
     setWindowTitle(toQString(layout::WindowCaption));
     setFixedSize(layout::toPixels(layout::ClientWidth), layout::toPixels(layout::ClientHeight));
     // The bare background recolours the readout on every move, with or without a button held.
@@ -122,7 +83,7 @@ CalculatorWindow::CalculatorWindow(QWidget *parent)
 
 void CalculatorWindow::createControls()
 {
-    const QIcon icon = makeIcon();
+    const QIcon icon = calculatorIcon();
     setWindowIcon(icon);
 
     const QFont controlFont = toFont(layout::ControlFont);

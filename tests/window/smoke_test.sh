@@ -15,7 +15,7 @@ if [ "${2:-}" != "--inside-x" ]; then
         echo "xvfb-run is not installed: skipping the smoke test"
         exit "$skip"
     fi
-    exec xvfb-run -a -s "-screen 0 800x600x24" sh "$0" "$program" --inside-x
+    exec xvfb-run -a -s "-screen 0 800x600x24 -noreset" sh "$0" "$program" --inside-x
 fi
 
 fail() {

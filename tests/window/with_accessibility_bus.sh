@@ -24,7 +24,7 @@ if [ "${1:-}" != "--inside" ]; then
     XDG_RUNTIME_DIR=$(mktemp -d)
     GSETTINGS_BACKEND=memory
     export XDG_RUNTIME_DIR GSETTINGS_BACKEND
-    exec dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" sh "$0" --inside "$@"
+    exec dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24 -noreset" sh "$0" --inside "$@"
 fi
 shift
 

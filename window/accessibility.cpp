@@ -1,10 +1,34 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/accessible_label.h"
+#include "window/accessibility.h"
+
+#include "window/calculator_window.h"
 
 #include <QLabel>
 
 namespace tallimax {
+
+namespace {
+
+QAccessibleInterface *calculatorInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(CalculatorWindow::staticMetaObject.className())
+        && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label != nullptr && qobject_cast<CalculatorWindow *>(label->parentWidget()) != nullptr)
+        return new AccessibleLabel(label);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleInterfaces()
+{
+    // Qt asks the factories in the order installed and keeps each once.
+    QAccessible::removeFactory(calculatorInterface);
+    QAccessible::installFactory(calculatorInterface);
+}
 
 AccessibleLabel::AccessibleLabel(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText)
 { }
