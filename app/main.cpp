@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/accessibility.h"
 #include "window/calculator_window.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLIMAX_APP_ID));
 
+    tallimax::installAccessibleInterfaces();
     // The window makes its controls and then its engine; loading runs once before any event.
     tallimax::CalculatorWindow window;
     window.calculator().Form_Load();

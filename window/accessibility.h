@@ -12,7 +12,7 @@ namespace tallimax {
 // Has assistive technology see the calculator window as an application window (a frame, to
 // AT-SPI) named by its caption, and the window's own labels as AccessibleLabel. Qt would present
 // a plain top-level widget as a mere client area. Other labels, such as the warning box's, stay as
-// Qt presents them. Safe to call again.
+// Qt presents them. Called once before the window is shown; safe to call again.
 void installAccessibleInterfaces();
 
 // A label of the calculator window as assistive technology sees it: static text named by its

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/calculator_window.h"
 
-#include "window/accessibility.h"
 #include "window/calculator_icon.h"
 #include "window/key_button.h"
 #include "window/key_typer.h"
@@ -71,7 +70,6 @@ CalculatorWindow::CalculatorWindow(QWidget *parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    installAccessibleInterfaces();
     setWindowTitle(toQString(layout::WindowCaption));
     setFixedSize(layout::toPixels(layout::ClientWidth), layout::toPixels(layout::ClientHeight));
     // The bare background recolours the readout on every move, with or without a button held.

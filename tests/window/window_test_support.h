@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "window/accessibility.h"
 #include "window/calculator_window.h"
 
 #include <QAbstractButton>
@@ -92,6 +93,7 @@ protected:
     [[nodiscard]] bool openWindow(WaitFor waitFor = WaitFor::Exposed,
         std::unique_ptr<CalculatorWindow> window = std::make_unique<CalculatorWindow>())
     {
+        installAccessibleInterfaces();
         m_window = std::move(window);
         m_window->calculator().Form_Load();
         m_window->show();
