@@ -25,7 +25,7 @@ QAccessibleInterface *calculatorInterface(const QString &className, QObject *obj
 
 void installAccessibleInterfaces()
 {
-    // Qt asks the factories in the order installed and keeps each once.
+    // Removed first, so that the list of factories holds this one once however often it is called.
     QAccessible::removeFactory(calculatorInterface);
     QAccessible::installFactory(calculatorInterface);
 }

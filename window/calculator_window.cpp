@@ -22,7 +22,6 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <chrono>
 #include <functional>
