@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/accessibility.h"
 
+#include "window/announcer.h"
 #include "window/calculator_window.h"
 
 #include <QLabel>
@@ -15,6 +16,13 @@ QAccessibleInterface *calculatorInterface(const QString &className, QObject *obj
     if (className == QLatin1String(CalculatorWindow::staticMetaObject.className())
         && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    // Where Qt has no announcements, the window shows what it tells the screen reader as a
+    // notification, which the screen reader speaks as it appears.
+    if (object->isWidgetType()
+        && object->objectName() == QLatin1String(ScreenReaderAnnouncer::NotificationName)
+        && qobject_cast<CalculatorWindow *>(static_cast<QWidget *>(object)->parentWidget())
+            != nullptr)
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     auto *label = qobject_cast<QLabel *>(object);
     if (label != nullptr && qobject_cast<CalculatorWindow *>(label->parentWidget()) != nullptr)
         return new AccessibleLabel(label);

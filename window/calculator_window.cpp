@@ -182,6 +182,8 @@ void CalculatorWindow::SetReadout(const std::string &text)
 void CalculatorWindow::SetAction(const std::string &text)
 {
     m_action->setText(QString::fromStdString(text));
+    if (m_typer != nullptr)
+        m_typer->actionWritten();
 }
 
 void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string &title)
@@ -256,8 +258,7 @@ void CalculatorWindow::createActions()
         addAction(action);
         return action;
     };
-    m_copy = add(tr("&Copy"), QKeySequence::Copy, {},
-        [this] { QGuiApplication::clipboard()->setText(m_readout->text()); });
+    m_copy = add(tr("&Copy"), QKeySequence::Copy, {}, [this] { m_typer->copy(); });
     m_paste = add(tr("&Paste"), QKeySequence::Paste, {},
         [this] { m_typer->paste(QGuiApplication::clipboard()->text()); });
     m_undo = add(tr("&Undo"), QKeySequence::Undo, { QKeySequence(Qt::Key_Backspace) },

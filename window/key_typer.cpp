@@ -7,6 +7,8 @@
 #include "window/paste_text.h"
 #include "window/readout_message.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -41,6 +43,7 @@ KeyTyper::KeyTyper(Calculator &engine, QWidget &window, QLabel &readout, QLabel 
       m_engine(engine),
       m_readout(readout),
       m_actionPanel(actionPanel),
+      m_screenReader(window),
       m_messageDuration(messageDuration)
 {
     window.installEventFilter(this);
@@ -110,13 +113,17 @@ template <typename Typing> void KeyTyper::step(Typing typing)
         typing();
         return;
     }
-    m_history.record(snapshot());
+    const Snapshot before = snapshot();
+    m_history.record(before);
     m_typing = true;
+    m_actionWritten = false;
     // A key may open the warning box, and the window may close while it is open.
     const QPointer<KeyTyper> guard(this);
     typing();
-    if (!guard.isNull())
-        m_typing = false;
+    if (guard.isNull())
+        return;
+    m_typing = false;
+    announceShown(QString::fromStdString(before.action));
 }
 
 // Pasting is typing: each key the text spells is clicked in turn, without flashing, which would
@@ -164,7 +171,11 @@ void KeyTyper::travel(
     if (const std::optional<Snapshot> next = (m_history.*direction)(snapshot())) {
         if (m_message != nullptr)
             m_message->hide();
+        const QString actionBefore = m_actionPanel.text();
         m_engine.restore(*next);
+        // Restoring rewrites the action panel whatever it held; only a change is news.
+        m_actionWritten = false;
+        announceShown(actionBefore);
     } else {
         say(nothingToDo);
     }
@@ -175,11 +186,32 @@ Snapshot KeyTyper::snapshot() const
     return { m_engine.state(), m_actionPanel.text().toStdString() };
 }
 
+void KeyTyper::copy()
+{
+    const QString shown = m_readout.text();
+    QGuiApplication::clipboard()->setText(shown);
+    m_announcer->announce(tr("Copied %1").arg(shown));
+}
+
 void KeyTyper::say(const QString &text)
 {
     if (m_message == nullptr)
         m_message = new ReadoutMessage(m_readout, m_messageDuration);
     m_message->say(text);
+    m_announcer->announce(text);
+}
+
+// One announcement a step: what the action panel says when the step wrote it or it changed, then
+// the readout. A digit only changes the readout, so the number being typed is all there is to hear.
+void KeyTyper::announceShown(const QString &actionBefore)
+{
+    const QString action = m_actionPanel.text();
+    const QString readout = m_readout.text();
+    if (m_actionWritten || action != actionBefore)
+        //: Said by a screen reader after a step: the action panel's text, then the readout's.
+        m_announcer->announce(tr("%1, %2").arg(action, readout));
+    else
+        m_announcer->announce(readout);
 }
 
 } // namespace tallimax

@@ -4,6 +4,7 @@
 
 #include "engine/calculator.h"
 #include "engine/history.h"
+#include "window/announcer.h"
 
 #include <QObject>
 #include <QPointer>
@@ -47,6 +48,16 @@ public:
     void redo();
     bool canUndo() const { return m_history.canUndo(); }
     bool canRedo() const { return m_history.canRedo(); }
+    // Copies the readout, exactly as shown, to the clipboard.
+    void copy();
+
+    // The engine wrote the action panel, also when with the same text as before.
+    void actionWritten() { m_actionWritten = true; }
+    // Who tells the screen reader what each step did; null for the platform's own way.
+    void setAnnouncer(Announcer *announcer)
+    {
+        m_announcer = announcer != nullptr ? announcer : &m_screenReader;
+    }
 
     // A warning box opened: the user has it to read, not more pasted keys typed behind it.
     void interrupt() { m_interrupted = true; }
@@ -69,6 +80,9 @@ private:
     // Takes a step back or puts one back, the history's undo or redo choosing which.
     void travel(std::optional<Snapshot> (History::*direction)(Snapshot), const QString &nothingToDo);
     void say(const QString &text);
+    // Tells the screen reader what the calculator shows now, after a step or a step taken back or
+    // put back, as the action panel read before it.
+    void announceShown(const QString &actionBefore);
 
     Calculator &m_engine;
     QLabel &m_readout;
@@ -78,6 +92,9 @@ private:
     // True while a step runs, so the keys of a paste make one step.
     bool m_typing = false;
     bool m_interrupted = false;
+    bool m_actionWritten = false;
+    ScreenReaderAnnouncer m_screenReader;
+    Announcer *m_announcer = &m_screenReader;
     // The key last pressed from the keyboard, drawn pressed for a moment so the user sees which.
     QPointer<KeyButton> m_flashingKey;
     QTimer m_flashEnd;

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/readout_message.h"
 
-#include <QAccessible>
-
 namespace tallimax {
 
 ReadoutMessage::ReadoutMessage(QLabel &readout, std::chrono::milliseconds duration)
@@ -36,8 +34,6 @@ void ReadoutMessage::say(const QString &text)
     setGeometry(readout.left(), readout.bottom() + 1 - height, readout.width(), height);
     show();
     raise();
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
     m_end.start();
 }
 

@@ -11,8 +11,8 @@ namespace tallimax {
 
 // A short message along the bottom of the readout that goes away by itself: why a paste typed
 // nothing, or that there is nothing to take back. A child of the window, not a tooltip or a
-// popup: it shows on every platform, Wayland included, and never takes the focus. Screen readers
-// hear of it by its name and an alert event.
+// popup: it shows on every platform, Wayland included, and never takes the focus. Its text is
+// its accessible name; the key typer tells screen readers of it.
 class ReadoutMessage : public QLabel
 {
     Q_OBJECT

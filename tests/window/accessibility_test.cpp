@@ -7,6 +7,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QLabel>
 #include <QList>
 #include <QSet>
@@ -32,8 +35,28 @@ QList<Announcement> &announcements()
     return list;
 }
 
+// What the window told the screen reader after each step, the platform's own way: an
+// announcement where Qt has them, else a notification shown.
+QStringList &spoken()
+{
+    static QStringList list;
+    return list;
+}
+
 void recordAnnouncement(QAccessibleEvent *event)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (const auto *said = dynamic_cast<QAccessibleAnnouncementEvent *>(event)) {
+        spoken() << said->message();
+        return;
+    }
+#else
+    if (event->type() == QAccessible::ObjectShow && event->accessibleInterface() != nullptr
+        && event->accessibleInterface()->role() == QAccessible::Notification) {
+        spoken() << event->accessibleInterface()->text(QAccessible::Name);
+        return;
+    }
+#endif
     if (event->type() != QAccessible::NameChanged)
         return;
     QAccessibleInterface *accessible = event->accessibleInterface();
@@ -302,6 +325,7 @@ void AccessibilityTest::textChangesAreAnnounced()
     m_recording->readouts.clear();
     m_recording->actions.clear();
     announcements().clear();
+    spoken().clear();
 
     for (const QChar key : keys) {
         if (key == 'u')
@@ -318,6 +342,9 @@ void AccessibilityTest::textChangesAreAnnounced()
     QCOMPARE(announcedNamesOf(readout), changesFrom(readoutAtStart, m_recording->readouts));
     QCOMPARE(announcedNamesOf(action), changesFrom(actionAtStart, m_recording->actions));
     QCOMPARE(announcedNamesOf(readout).constLast(), readout->text());
+    // And the screen reader is told what each step did, once a step.
+    QCOMPARE(spoken().size(), keys.size());
+    QVERIFY2(spoken().constLast().endsWith(readout->text()), qPrintable(spoken().constLast()));
 }
 
 } // namespace tallimax

@@ -4,6 +4,7 @@
 #include "tests/engine/recording_view.h"
 #include "tests/window/window_test_support.h"
 
+#include "window/announcer.h"
 #include "window/calculator_window.h"
 #include "window/key_typer.h"
 #include "window/paste_text.h"
@@ -67,12 +68,20 @@ private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot sec
 
     // Object names of the on-screen keys in the order they were clicked.
     QStringList m_clicked;
+    // What the window told the screen reader, in order.
+    struct : Announcer
+    {
+        void announce(const QString &text) override { said << text; }
+        QStringList said;
+    } m_announcer;
 };
 
 void KeyboardTest::init()
 {
     TALLIMAX_SKIP_ON_WAYLAND("keys reach only the window holding the keyboard focus");
     QVERIFY(openWindow(WaitFor::Active));
+    calculatorWindow()->typer().setAnnouncer(&m_announcer);
+    m_announcer.said.clear();
     m_clicked.clear();
     for (QAbstractButton *key : calculatorWindow()->findChildren<QAbstractButton *>()) {
         connect(
@@ -450,34 +459,52 @@ void KeyboardTest::takeBackAndPutBack_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("boxes");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("announced");
 
     // A script is keys as typed, with "<" for Backspace, "u" for Ctrl+Z, "r" for Ctrl+Shift+Z,
     // "y" for Ctrl+Y, "R" for Escape, "D" for Delete, "[text]" for a paste of the text and "@k"
     // for a mouse click on the key k. The readouts are those after each of its steps; the action
-    // text, the warning boxes and the message by the readout are those at its end.
+    // text, the warning boxes and the message by the readout are those at its end; last, what a
+    // screen reader is told after each step, separated by "|".
     const QString moron = QStringLiteral("The user was a moron and tried to divide by zero!");
     const auto row = [](const char *name, const char *script, const QString &readouts,
-                         const QString &action, int boxes = 0, const QString &message = {}) {
-        QTest::newRow(name) << script << readouts.split(' ') << action << boxes << message;
+                         const QString &action, int boxes, const QString &message,
+                         const QString &announced) {
+        QTest::newRow(name) << script << readouts.split(' ') << action << boxes << message
+                            << announced.split('|', Qt::SkipEmptyParts);
     };
-    row("a mistyped digit", "12+34<5=", "1. 12. 12. 3. 34. 3. 35. 47", "Plus(+)");
-    row("the equals taken back", "7+2=<", "7. 7. 2. 9 2.", "Action");
-    row("a reset taken back", "12+3Ru=", "1. 12. 12. 3. 0. 3. 15", "Plus(+)");
-    row("Delete taken back", "9+1D<=", "9. 9. 1. 0. 1. 10", "Plus(+)");
-    row("a division by zero taken back", "8/0=<2=", "8. 8. 0. 8. 0. 02. 4", "Division (/)", 1);
-    row("put back with no second box", "8/0=<r", "8. 8. 0. 8. 0. 8.", moron, 1);
-    row("Ctrl+Y puts back too", "8/0=uy", "8. 8. 0. 8. 0. 8.", moron, 1);
+    row("a mistyped digit", "12+34<5=", "1. 12. 12. 3. 34. 3. 35. 47", "Plus(+)", 0, {},
+        "1.|12.|12.|3.|34.|3.|35.|Plus(+), 47");
+    row("the equals taken back", "7+2=<", "7. 7. 2. 9 2.", "Action", 0, {},
+        "7.|7.|2.|Plus(+), 9|Action, 2.");
+    row("a reset taken back", "12+3Ru=", "1. 12. 12. 3. 0. 3. 15", "Plus(+)", 0, {},
+        "1.|12.|12.|3.|Action, 0.|3.|Plus(+), 15");
+    row("Delete taken back", "9+1D<=", "9. 9. 1. 0. 1. 10", "Plus(+)", 0, {},
+        "9.|9.|1.|Action, 0.|1.|Plus(+), 10");
+    row("a division by zero taken back", "8/0=<2=", "8. 8. 0. 8. 0. 02. 4", "Division (/)", 1, {},
+        "8.|8.|0.|" + moron + ", 8.|Action, 0.|02.|Division (/), 4");
+    row("put back with no second box", "8/0=<r", "8. 8. 0. 8. 0. 8.", moron, 1, {},
+        "8.|8.|0.|" + moron + ", 8.|Action, 0.|" + moron + ", 8.");
+    row("Ctrl+Y puts back too", "8/0=uy", "8. 8. 0. 8. 0. 8.", moron, 1, {},
+        "8.|8.|0.|" + moron + ", 8.|Action, 0.|" + moron + ", 8.");
     row("all the way back and forth", "1+2=3+4=<<<<rrrr",
-        "1. 1. 2. 3 3. 3 4. 7 4. 3 3. 3 3. 3 4. 7", "Plus(+)");
-    row("a minus sign taken back", "5*-<2=", "5. 5. - 5. 2. 10", "Double(X);");
+        "1. 1. 2. 3 3. 3 4. 7 4. 3 3. 3 3. 3 4. 7", "Plus(+)", 0, {},
+        "1.|1.|2.|Plus(+), 3|3.|3|4.|Plus(+), 7|4.|3|3.|3|3.|3|4.|7");
+    row("a minus sign taken back", "5*-<2=", "5. 5. - 5. 2. 10", "Double(X);", 0, {},
+        "5.|5.|-|5.|2.|Double(X);, 10");
     row("a new step forgets what could be put back", "5+<<6r", "5. 5. 5. 0. 6. 6.", "Action", 0,
-        "Nothing to redo.");
-    row("nothing to take back", "<", "0.", "Action", 0, "Nothing to undo.");
-    row("more back than there is", "1u<", "1. 0. 0.", "Action", 0, "Nothing to undo.");
-    row("a paste is one step", "[12+3]<y=", "3. 0. 3. 15", "Plus(+)");
-    row("a paste stopped by a warning", "[8/0+5]<1=", "8. 0. 1. 1.", "Action", 1);
-    row("a refused paste is no step", "7[12a]<", "7. 7. 0.", "Action", 0);
-    row("clicks and keys alike", "@7@+<@8=", "7. 7. 7. 78. 78.", "Action");
+        "Nothing to redo.", "5.|5.|5.|0.|6.|Nothing to redo.");
+    row("nothing to take back", "<", "0.", "Action", 0, "Nothing to undo.", "Nothing to undo.");
+    row("more back than there is", "1u<", "1. 0. 0.", "Action", 0, "Nothing to undo.",
+        "1.|0.|Nothing to undo.");
+    row("a paste is one step", "[12+3]<y=", "3. 0. 3. 15", "Plus(+)", 0, {},
+        "3.|0.|3.|Plus(+), 15");
+    row("a paste stopped by a warning", "[8/0+5]<1=", "8. 0. 1. 1.", "Action", 1, {},
+        moron + ", 8.|Action, 0.|1.|1.");
+    row("a refused paste is no step", "7[12a]<", "7. 7. 0.", "Action", 0, {},
+        "7.|Not pasted: the text is not a number or a calculation.|0.");
+    row("clicks and keys alike", "@7@+<@8=", "7. 7. 7. 78. 78.", "Action", 0, {},
+        "7.|7.|7.|78.|78.");
 }
 
 // Every script runs on the window and, step by step, against a fresh calculator given the same
@@ -489,6 +516,7 @@ void KeyboardTest::takeBackAndPutBack()
     QFETCH(QString, action);
     QFETCH(int, boxes);
     QFETCH(QString, message);
+    QFETCH(QStringList, announced);
 
     const testing::WarningBoxAccepter accepter;
 
@@ -563,6 +591,8 @@ void KeyboardTest::takeBackAndPutBack()
     QCOMPARE(step, readouts.size());
     QCOMPARE(actionLabel()->text(), action);
     QCOMPARE(accepter.accepted(), boxes);
+    // One announcement a step, a refused paste and a step with none to take included.
+    QCOMPARE(m_announcer.said, announced);
     const auto *shown = calculatorWindow()->findChild<QLabel *>(QStringLiteral("ReadoutMessage"));
     QCOMPARE(shown != nullptr && !shown->isHidden() ? shown->text() : QString(), message);
     // The readout's menu offers what there is to take back and to put back.
@@ -592,6 +622,7 @@ void KeyboardTest::copyTakesTheReadoutAsShown()
             const QKeyCombination combination = copy[0];
             press(combination.key(), combination.keyboardModifiers());
             QCOMPARE(clipboard->text(), shown[i]);
+            QCOMPARE(m_announcer.said.last(), "Copied " + shown[i]);
         }
     }
     // Copying pressed no key.

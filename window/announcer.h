@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class QWidget;
+
+namespace tallimax {
+
+// Tells a screen reader a short text, such as what a step did, without moving the focus. The
+// readout and the action panel are labels, which take no focus, and screen readers speak a label's
+// changes only when it has the focus: without this, a blind user would hear no result.
+class Announcer
+{
+public:
+    virtual ~Announcer() = default;
+    virtual void announce(const QString &text) = 0;
+};
+
+// Says it the way the platform's accessibility offers. Qt 6.8 has announcements, which the
+// screen reader speaks politely, after its own echo of the key. Older Qt has none: there a
+// notification, an object the screen reader speaks when it is shown, appears in the window with
+// the text as its name; it has no size and draws nothing. Nothing is sent while no assistive
+// technology listens.
+class ScreenReaderAnnouncer : public Announcer
+{
+public:
+    explicit ScreenReaderAnnouncer(QWidget &window);
+
+    void announce(const QString &text) override;
+
+    // The object name of the notification shown where Qt has no announcements.
+    static constexpr const char *NotificationName = "Announcement";
+
+private:
+    QWidget &m_window;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Made by the first announcement, as only screen reader users need it.
+    QWidget *m_notification = nullptr;
+#endif
+};
+
+} // namespace tallimax
