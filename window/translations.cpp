@@ -20,12 +20,12 @@ namespace {
 
 } // namespace
 
-bool installTranslations(QCoreApplication &application, const QLocale &locale)
+bool installTranslations(QObject &owner, const QLocale &locale)
 {
     // The locale's languages in the order the user chose them (LANGUAGE, else LC_ALL,
     // LC_MESSAGES or LANG), each also without its region: de_AT finds German, pt_BR Brazilian
     // Portuguese, pt_PT none.
-    auto *own = new QTranslator(&application);
+    auto *own = new QTranslator(&owner);
     if (!own->load(locale, QStringLiteral("tallimax"), QStringLiteral("_"),
             QStringLiteral(":/i18n"))) {
         delete own;
@@ -34,7 +34,7 @@ bool installTranslations(QCoreApplication &application, const QLocale &locale)
     // Qt's only with Tallimax's own: in a language Tallimax does not speak every text stays in
     // English, rather than Qt's few words in the language amid English ones. The translator
     // installed last is asked first, so Tallimax's own words come before Qt's.
-    auto *qt = new QTranslator(&application);
+    auto *qt = new QTranslator(&owner);
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
