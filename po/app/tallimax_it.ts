@@ -87,7 +87,7 @@
     <message>
         <source>Not pasted: the text is too long to type.</source>
         <extracomment>Shown by the readout: the pasted text is over 10,000 characters or keys.</extracomment>
-        <translation>Non incollato: il testo è troppo lungo da digitare.</translation>
+        <translation>Non incollato: il testo è troppo lungo per essere digitato.</translation>
     </message>
     <message>
         <source>Not pasted: the text is not a number or a calculation.</source>
