@@ -24,10 +24,11 @@ bool installTranslations(QObject &owner, const QLocale &locale)
 {
     // The locale's languages in the order the user chose them (LANGUAGE, else LC_ALL,
     // LC_MESSAGES or LANG), each also without its region: de_AT finds German, pt_BR Brazilian
-    // Portuguese, pt_PT none.
+    // Portuguese, pt_PT none, unless LANGUAGE goes on to pt_BR. Brazilian Portuguese is not put in
+    // European Portuguese's place unasked, as gettext does not either.
     auto *own = new QTranslator(&owner);
-    if (!own->load(locale, QStringLiteral("tallimax"), QStringLiteral("_"),
-            QStringLiteral(":/i18n"))) {
+    if (!own->load(
+            locale, QStringLiteral("tallimax"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         delete own;
         return false;
     }
