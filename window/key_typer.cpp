@@ -116,8 +116,8 @@ template <typename Typing> void KeyTyper::step(Typing typing)
         typing();
         return;
     }
-    const Snapshot before = snapshot();
-    m_history.record(before);
+    const QString actionBefore = m_actionPanel.text();
+    m_history.record(snapshot());
     m_typing = true;
     m_actionWritten = false;
     // A key may open the warning box, and the window may close while it is open.
@@ -126,7 +126,7 @@ template <typename Typing> void KeyTyper::step(Typing typing)
     if (guard.isNull())
         return;
     m_typing = false;
-    announceShown(QString::fromStdString(before.action));
+    announceShown(actionBefore);
 }
 
 // Pasting is typing: each key the text spells is clicked in turn, without flashing, which would
