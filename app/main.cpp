@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/accessibility.h"
 #include "window/calculator_window.h"
+#include "window/translations.h"
 
 #include <QApplication>
 
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLIMAX_APP_ID));
+    // In the language of the desktop's settings, before any text is made.
+    tallimax::installTranslations(application);
 
     tallimax::installAccessibleInterfaces();
     // The window makes its controls and then its engine; loading runs once before any event.

@@ -5,15 +5,18 @@
 
 TALLIMAX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Packages needed to build and start the calculator.
-TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
+# Packages needed to build and start the calculator: Qt's translation tools (lupdate, lrelease)
+# and CMake's commands for them (qt6-tools-dev) build the program's translations.
+TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools
+    fonts-liberation2)
 # Further packages the tests need: GoogleTest, an X server and the X tools for the smoke test;
 # a D-Bus session and the accessibility bus for the screen-reader test; the desktop's file
 # checkers, and `file` to check the installed files; Qt's GTK theme plugin for
 # the dark-theme test under a real desktop theme; Qt's Wayland plugin and a headless Wayland
-# compositor for the window's tests on Wayland.
+# compositor for the window's tests on Wayland; Qt's own translations, which turn the application
+# right to left in Arabic and Persian, for the test that the window stays as it is.
 TALLIMAX_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core
-    desktop-file-utils appstream file qt6-gtk-platformtheme qt6-wayland weston)
+    desktop-file-utils appstream file qt6-gtk-platformtheme qt6-wayland weston qt6-translations-l10n)
 
 # Installs whichever of the given packages are missing; does nothing when all are present.
 ensure_packages() {

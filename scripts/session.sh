@@ -141,11 +141,13 @@ session_packages() {
 
 # env_for BUS SESSION: the command prefix that starts a program in SESSION with the bus of kind
 # BUS, into the array ENV. Every program starts from the same small environment: a private HOME
-# and runtime folder, LANG=C.UTF-8, the private display and bus, and what the session adds.
+# and runtime folder, LANG=C.UTF-8 (or SESSION_LANG), the private display and bus, and what the
+# session adds.
 env_for() {
     local bus=BUS_$1 scheme=BreezeLight
     mkdir -p -m 700 "$SESSION_DIR/home" "$SESSION_DIR/runtime"
-    ENV=(env -i HOME="$SESSION_DIR/home" PATH="$PATH" LANG=C.UTF-8 DISPLAY="$X_DISPLAY"
+    ENV=(env -i HOME="$SESSION_DIR/home" PATH="$PATH" LANG="${SESSION_LANG:-C.UTF-8}"
+        DISPLAY="$X_DISPLAY"
         XDG_RUNTIME_DIR="$SESSION_DIR/runtime" DBUS_SESSION_BUS_ADDRESS="${!bus}")
     case "$2" in
     plain) ;;

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
@@ -25,6 +26,7 @@
 #include <cstdint>
 #include <chrono>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -35,6 +37,15 @@ namespace {
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The text in the user's language when the table marks it for translation, else as it stands.
+QString translated(const layout::TranslatableText &text)
+{
+    if (text.context.empty())
+        return toQString(text.source);
+    return QCoreApplication::translate(
+        std::string(text.context).c_str(), std::string(text.source).c_str());
 }
 
 QColor toColour(std::uint32_t bgr)
@@ -70,6 +81,11 @@ CalculatorWindow::CalculatorWindow(QWidget *parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(toQString(layout::WindowCaption));
+    // The window's own texts stay in English and its controls where they are in every language:
+    // a right-to-left translation turns the application right to left, which would move the RESET
+    // ALL key's picture to the other side of its caption and the labels' text to their other
+    // edges. The context menu and the warning box, windows of their own, follow the language.
+    setLayoutDirection(Qt::LeftToRight);
     setFixedSize(layout::toPixels(layout::ClientWidth), layout::toPixels(layout::ClientHeight));
     // The bare background recolours the readout on every move, with or without a button held.
     setMouseTracking(true);
@@ -101,7 +117,7 @@ void CalculatorWindow::createControls()
             // Captions are shown exactly as given, never read as markup.
             label->setTextFormat(Qt::PlainText);
             // A description, not a name: a name would hide the changing text from screen readers.
-            label->setAccessibleDescription(toQString(layout::accessibleDescriptionOf(row)));
+            label->setAccessibleDescription(translated(layout::accessibleDescriptionOf(row)));
             if (row.control == layout::Control::Readout) {
                 label->setFont(toFont(layout::ReadoutFont));
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -127,7 +143,7 @@ void CalculatorWindow::createControls()
         key->setGeometry(pixelGeometry(row));
         key->setFont(controlFont);
         key->setAutoDefault(false);
-        key->setAccessibleName(toQString(layout::accessibleNameOf(row)));
+        key->setAccessibleName(translated(layout::accessibleNameOf(row)));
         tabOrder.emplace_back(row.tabIndex, key);
 
         keys.emplace_back(row, key);
@@ -258,11 +274,15 @@ void CalculatorWindow::createActions()
         addAction(action);
         return action;
     };
+    //: In the readout's context menu: copies the number shown. The & marks the access key.
     m_copy = add(tr("&Copy"), QKeySequence::Copy, {}, [this] { m_typer->copy(); });
+    //: In the readout's context menu: types the clipboard's number or calculation.
     m_paste = add(tr("&Paste"), QKeySequence::Paste, {},
         [this] { m_typer->paste(QGuiApplication::clipboard()->text()); });
+    //: In the readout's context menu: takes back the last step (key press or paste).
     m_undo = add(tr("&Undo"), QKeySequence::Undo, { QKeySequence(Qt::Key_Backspace) },
         [this] { m_typer->undo(); });
+    //: In the readout's context menu: puts back the last step taken back.
     m_redo = add(tr("&Redo"), QKeySequence::Redo, { QKeySequence(Qt::CTRL | Qt::Key_Y) },
         [this] { m_typer->redo(); });
 }

@@ -36,17 +36,19 @@ void KeyButton::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
-void KeyButton::paintEvent(QPaintEvent *event)
+// Drawn as QPushButton draws itself, pressed while flashing. A painter takes the application's
+// direction, not the key's: in a right-to-left language the style would set the caption of the
+// key with a picture (RESET ALL) at the far side of the key, away from its picture.
+void KeyButton::paintEvent(QPaintEvent * /*event*/)
 {
-    if (!m_flashing) {
-        QPushButton::paintEvent(event);
-        return;
-    }
     QStylePainter painter(this);
+    painter.setLayoutDirection(layoutDirection());
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.state |= QStyle::State_Sunken;
-    option.state &= ~QStyle::State_Raised;
+    if (m_flashing) {
+        option.state |= QStyle::State_Sunken;
+        option.state &= ~QStyle::State_Raised;
+    }
     painter.drawControl(QStyle::CE_PushButton, option);
 }
 

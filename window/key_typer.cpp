@@ -26,12 +26,15 @@ QString refusalMessage(paste::Refusal refusal)
 {
     switch (refusal) {
     case paste::Refusal::Empty:
+        //: Shown by the readout for five seconds, and said by a screen reader.
         return KeyTyper::tr("Nothing to paste: the clipboard holds no text.");
     case paste::Refusal::TooLong:
+        //: Shown by the readout: the pasted text is over 10,000 characters or keys.
         return KeyTyper::tr("Not pasted: the text is too long to type.");
     case paste::Refusal::NotACalculation:
         break;
     }
+    //: Shown by the readout: the pasted text holds something no key types.
     return KeyTyper::tr("Not pasted: the text is not a number or a calculation.");
 }
 
@@ -154,11 +157,13 @@ void KeyTyper::paste(const QString &text)
 
 void KeyTyper::undo()
 {
+    //: Shown by the readout, and said by a screen reader, when Undo has no step to take back.
     travel(&History::undo, tr("Nothing to undo."));
 }
 
 void KeyTyper::redo()
 {
+    //: Shown by the readout, and said by a screen reader, when Redo has no step to put back.
     travel(&History::redo, tr("Nothing to redo."));
 }
 
@@ -190,6 +195,7 @@ void KeyTyper::copy()
 {
     const QString shown = m_readout.text();
     QGuiApplication::clipboard()->setText(shown);
+    //: Said by a screen reader after Copy; %1 is the number copied.
     m_announcer->announce(tr("Copied %1").arg(shown));
 }
 

@@ -132,33 +132,58 @@ constexpr std::string_view captionOf(const ControlRow &row)
     return "0.";
 }
 
+// A text the window shows in the user's language: it looks the source text up in the context
+// with QCoreApplication::translate. A text without a context is shown as it stands.
+struct TranslatableText
+{
+    std::string_view context;
+    std::string_view source;
+};
+
+// Marks a text of the table for translation. lupdate reads translatable() as QT_TRANSLATE_NOOP,
+// which takes the same two string literals (the build passes it -tr-function-alias), so the table
+// needs no Qt header.
+constexpr TranslatableText translatable(std::string_view context, std::string_view source)
+{
+    return { context, source };
+}
+
 // What a screen reader says for a key; "X" and "/" read badly aloud. A digit key is named by its
-// digit, which every screen reader speaks as the number and which tools searching the tree for
-// the key's caption find. Labels have no name of their own: they are read by their text, which
-// changes as the calculator works.
-constexpr std::string_view accessibleNameOf(const ControlRow &row)
+// digit, which every screen reader speaks as the number in any language and which tools searching
+// the tree for the key's caption find. Labels have no name of their own: they are read by their
+// text, which changes as the calculator works.
+constexpr TranslatableText accessibleNameOf(const ControlRow &row)
 {
     switch (row.control) {
     case Control::Reset:
-        return "Reset all";
+        //: The name a screen reader says for the RESET ALL key, which clears everything.
+        return translatable("tallimax::CalculatorWindow", "Reset all");
     case Control::Number:
-        return captionOf(row);
+        return { {}, captionOf(row) };
     case Control::Operator: {
         const std::string_view caption = captionOf(row);
         if (caption == "/")
-            return "Divide";
+            //: The name a screen reader says for the division key, "/".
+            return translatable("tallimax::CalculatorWindow", "Divide");
         if (caption == "+")
-            return "Plus";
+            //: The name a screen reader says for the addition key, "+".
+            return translatable("tallimax::CalculatorWindow", "Plus");
         if (caption == "X")
-            return "Multiply";
+            //: The name a screen reader says for the multiplication key, "X".
+            return translatable("tallimax::CalculatorWindow", "Multiply");
         if (caption == "-")
-            return "Minus";
+            //: The name a screen reader says for the subtraction key, "-", which also starts a
+            //: negative number.
+            return translatable("tallimax::CalculatorWindow", "Minus");
         if (caption == "=")
-            return "Equals";
-        return caption;
+            //: The name a screen reader says for the key that shows the result, "=".
+            return translatable("tallimax::CalculatorWindow", "Equals");
+        return { {}, caption };
     }
     case Control::Decimal:
-        return "Decimal point";
+        //: The name a screen reader says for the decimal point key, ".", which types the
+        //: locale's decimal separator.
+        return translatable("tallimax::CalculatorWindow", "Decimal point");
     case Control::JustDid:
     case Control::Action:
     case Control::Readout:
@@ -168,13 +193,19 @@ constexpr std::string_view accessibleNameOf(const ControlRow &row)
 }
 
 // What a label is for, told by a screen reader after its text.
-constexpr std::string_view accessibleDescriptionOf(const ControlRow &row)
+constexpr TranslatableText accessibleDescriptionOf(const ControlRow &row)
 {
     switch (row.control) {
     case Control::Readout:
-        return "Readout: the number being typed or the last result";
+        //: What the large label showing the number is for, said by a screen reader after the
+        //: number.
+        return translatable(
+            "tallimax::CalculatorWindow", "Readout: the number being typed or the last result");
     case Control::Action:
-        return "Action panel: what the calculator just did";
+        //: What the label under "Just Did:" is for, said by a screen reader after its text
+        //: (such as "Plus(+)", which stays in English).
+        return translatable(
+            "tallimax::CalculatorWindow", "Action panel: what the calculator just did");
     case Control::Reset:
     case Control::Number:
     case Control::Operator:

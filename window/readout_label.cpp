@@ -32,6 +32,9 @@ void ReadoutLabel::paintEvent(QPaintEvent *event)
         + metrics.elidedText(digits, Qt::ElideLeft, room.width() - metrics.horizontalAdvance(sign));
 
     QPainter painter(this);
+    // The readout's direction, not the application's: the digits stay at its right edge in a
+    // right-to-left language too.
+    painter.setLayoutDirection(layoutDirection());
     drawFrame(&painter);
     style()->drawItemText(&painter, room, static_cast<int>(alignment()), palette(), isEnabled(),
         shown, foregroundRole());

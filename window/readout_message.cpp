@@ -2,12 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/readout_message.h"
 
+#include <QGuiApplication>
+
 namespace tallimax {
 
 ReadoutMessage::ReadoutMessage(QLabel &readout, std::chrono::milliseconds duration)
     : QLabel(readout.parentWidget()), m_readout(readout)
 {
     setObjectName(QStringLiteral("ReadoutMessage"));
+    // Its words are in the user's language and read in its direction, right to left in Arabic,
+    // although the window around it keeps left to right.
+    setLayoutDirection(QGuiApplication::layoutDirection());
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setForegroundRole(QPalette::ToolTipText);

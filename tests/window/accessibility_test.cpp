@@ -2,18 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/window/window_test_support.h"
 
+#include "window/announcer.h"
 #include "window/calculator_window.h"
 #include "window/key_typer.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleAnnouncementEvent>
 #endif
 #include <QLabel>
 #include <QList>
+#include <QMessageBox>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 #include <string>
@@ -96,6 +101,18 @@ QStringList changesFrom(QString shown, const QStringList &given)
     return changes;
 }
 
+// Keeps what the window would tell the screen reader, bridge or not.
+class RecordingAnnouncer : public Announcer
+{
+public:
+    void announce(const QString &text) override { said << text; }
+
+    QStringList said;
+};
+
+// Every text the made-up language translates reads as this, then its English.
+const QString PseudoPrefix = QStringLiteral("PSEUDO:");
+
 } // namespace
 
 // The window as a screen reader sees it, read through the accessible tree in the process. Name
@@ -117,9 +134,13 @@ private slots:
     void labelsReadTheirCurrentText();
     void textChangesAreAnnounced_data();
     void textChangesAreAnnounced();
+    void onlyTallimaxsOwnWordsAreTranslated_data();
+    void onlyTallimaxsOwnWordsAreTranslated();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     QStringList announcedNamesOf(const QObject *object) const;
+    // The text of the given kind that the window shows, names or says; see the test's data.
+    QString textOf(const QString &kind, const QString &target);
 
     // The window under test, which records what it is given.
     RecordingWindow *m_recording = nullptr;
@@ -345,6 +366,145 @@ void AccessibilityTest::textChangesAreAnnounced()
     // And the screen reader is told what each step did, once a step.
     QCOMPARE(spoken().size(), keys.size());
     QVERIFY2(spoken().constLast().endsWith(readout->text()), qPrintable(spoken().constLast()));
+}
+
+void AccessibilityTest::onlyTallimaxsOwnWordsAreTranslated_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<bool>("translated");
+
+    // What a screen reader says for the keys and the labels.
+    QTest::newRow("name of /") << "name" << "Operator0" << "Divide" << true;
+    QTest::newRow("name of +") << "name" << "Operator1" << "Plus" << true;
+    QTest::newRow("name of X") << "name" << "Operator2" << "Multiply" << true;
+    QTest::newRow("name of -") << "name" << "Operator3" << "Minus" << true;
+    QTest::newRow("name of =") << "name" << "Operator4" << "Equals" << true;
+    QTest::newRow("name of .") << "name" << "Decimal" << "Decimal point" << true;
+    QTest::newRow("name of RESET ALL") << "name" << "rset" << "Reset all" << true;
+    QTest::newRow("name of a digit") << "name" << "Number7" << "7" << false;
+    QTest::newRow("readout's description")
+        << "description" << "Readout" << "Readout: the number being typed or the last result"
+        << true;
+    QTest::newRow("action panel's description")
+        << "description" << "bla" << "Action panel: what the calculator just did" << true;
+    QTest::newRow("Just Did:'s description") << "description" << "Label1" << "" << false;
+    // The readout's menu, and what it says when it cannot do what was asked.
+    QTest::newRow("Copy") << "menu" << "0" << "&Copy" << true;
+    QTest::newRow("Paste") << "menu" << "1" << "&Paste" << true;
+    QTest::newRow("Undo") << "menu" << "2" << "&Undo" << true;
+    QTest::newRow("Redo") << "menu" << "3" << "&Redo" << true;
+    QTest::newRow("nothing to undo") << "message" << "undo" << "Nothing to undo." << true;
+    QTest::newRow("nothing to redo") << "message" << "redo" << "Nothing to redo." << true;
+    QTest::newRow("empty paste") << "message" << "paste:"
+                                 << "Nothing to paste: the clipboard holds no text." << true;
+    QTest::newRow("paste of letters") << "message" << "paste:12abc"
+                                      << "Not pasted: the text is not a number or a calculation."
+                                      << true;
+    QTest::newRow("paste too long") << "message" << "paste:" + QString(10001, u'1')
+                                    << "Not pasted: the text is too long to type." << true;
+    // What the screen reader is told: the calculator's own texts inside stay as shown.
+    QTest::newRow("told of a copy") << "spoken" << "copy" << "Copied 0." << true;
+    QTest::newRow("told of a sum") << "spoken" << "7+2=" << "Plus(+), 9" << true;
+    QTest::newRow("told of a digit") << "spoken" << "7" << "7." << false;
+    // The window's own texts.
+    QTest::newRow("window title") << "title" << "" << "Tallimax version 1" << false;
+    QTest::newRow("RESET ALL") << "text" << "rset"
+                               << "RESET ALL" << false;
+    QTest::newRow("X") << "text" << "Operator2"
+                       << "X" << false;
+    QTest::newRow("Just Did:") << "text" << "Label1"
+                               << "Just Did:" << false;
+    QTest::newRow("Action") << "text" << "bla"
+                            << "Action" << false;
+    QTest::newRow("action after a sum") << "text" << "bla:7+2="
+                                        << "Plus(+)" << false;
+    QTest::newRow("warning title") << "warning" << "title" << "Message From Vor" << false;
+    QTest::newRow("warning prompt") << "warning" << "prompt"
+                                    << "Look at message on action panel" << false;
+    QTest::newRow("action after dividing by zero")
+        << "warning" << "action" << "The user was a moron and tried to divide by zero!" << false;
+}
+
+// Under a made-up language, loaded before the window is made as the program loads the user's:
+// each of Tallimax's own words changes, and none of the window's own texts.
+void AccessibilityTest::onlyTallimaxsOwnWordsAreTranslated()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, target);
+    QFETCH(QString, english);
+    QFETCH(bool, translated);
+
+    QTranslator pseudo;
+    QVERIFY(pseudo.load(QStringLiteral(TALLIMAX_PSEUDO_TRANSLATION)));
+    QVERIFY(QCoreApplication::installTranslator(&pseudo));
+    m_recording = nullptr;
+    closeWindow();
+    QVERIFY(openWindow());
+
+    QCOMPARE(textOf(kind, target), translated ? PseudoPrefix + english : english);
+}
+
+QString AccessibilityTest::textOf(const QString &kind, const QString &target)
+{
+    CalculatorWindow *window = calculatorWindow();
+    if (kind == "name" || kind == "description") {
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(window->findChild<QWidget *>(target));
+        if (accessible == nullptr)
+            return QStringLiteral("(no %1)").arg(target);
+        return accessible->text(kind == "name" ? QAccessible::Name : QAccessible::Description);
+    }
+    if (kind == "title")
+        return window->windowTitle();
+    if (kind == "text") {
+        const QString name = target.section(u':', 0, 0);
+        clickKeys(target.section(u':', 1));
+        if (auto *label = window->findChild<QLabel *>(name))
+            return label->text();
+        auto *key = window->findChild<QAbstractButton *>(name);
+        return key != nullptr ? key->text() : QStringLiteral("(no %1)").arg(name);
+    }
+    if (kind == "menu")
+        return window->actions().value(target.toInt())->text();
+    if (kind == "message") {
+        if (target == "undo")
+            window->typer().undo();
+        else if (target == "redo")
+            window->typer().redo();
+        else
+            window->typer().paste(target.section(u':', 1));
+        auto *message = window->findChild<QLabel *>(QStringLiteral("ReadoutMessage"));
+        return message != nullptr ? message->text() : QStringLiteral("(no message)");
+    }
+    if (kind == "spoken") {
+        RecordingAnnouncer announcer;
+        window->typer().setAnnouncer(&announcer);
+        if (target == "copy")
+            window->typer().copy();
+        else
+            clickKeys(target);
+        window->typer().setAnnouncer(nullptr);
+        return announcer.said.value(announcer.said.size() - 1);
+    }
+    // The warning box, read and closed as soon as it opens.
+    QString title;
+    QString prompt;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            prompt = box->text();
+            box->accept();
+        }
+    });
+    watcher.start(0);
+    clickKeys(QStringLiteral("8/0="));
+    watcher.stop();
+    if (target == "title")
+        return title;
+    return target == "prompt" ? prompt : actionLabel()->text();
 }
 
 } // namespace tallimax

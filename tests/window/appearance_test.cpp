@@ -3,12 +3,15 @@
 #include "tests/window/window_test_support.h"
 
 #include "window/calculator_window.h"
+#include "window/key_typer.h"
+#include "window/translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
 #include <QSet>
 #include <QTest>
@@ -97,6 +100,8 @@ private slots:
     void iconsStaySharp();
     void readoutIsBlackOnItsOwnColourInADarkTheme();
     void themeChangeWhileOpen();
+    void looksTheSameInARightToLeftLanguage_data();
+    void looksTheSameInARightToLeftLanguage();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     // A control's rectangle in device pixels of a grab of the whole window.
@@ -238,6 +243,45 @@ void AppearanceTest::themeChangeWhileOpen()
     calculatorWindow()->Form_MouseMove();
     QCOMPARE(readout->palette().color(readout->backgroundRole()), QColor(Qt::white));
     QCOMPARE(readout->palette().color(readout->foregroundRole()), QColor(Qt::black));
+}
+
+void AppearanceTest::looksTheSameInARightToLeftLanguage_data()
+{
+    QTest::addColumn<QString>("pasted");
+
+    QTest::newRow("at start") << QString();
+    // Too long for the readout, which then draws it itself, cut at the left.
+    QTest::newRow("a long number") << QString(80, u'7');
+}
+
+// Arabic turns the application right to left, and with it every new window that does not choose
+// otherwise; the calculator's window keeps its layout, its icon beside RESET ALL, its labels'
+// alignment and its number at the readout's right, pixel for pixel. (Both run with the same
+// decimal separator.)
+void AppearanceTest::looksTheSameInARightToLeftLanguage()
+{
+    QFETCH(QString, pasted);
+
+    // Nothing pasted is a paste refused, with a message by the readout in the language.
+    const auto open = [&pasted, this] {
+        const bool up = openWindow();
+        if (up && !pasted.isEmpty())
+            calculatorWindow()->typer().paste(pasted);
+        return up;
+    };
+    QVERIFY(open());
+    const QImage english = calculatorWindow()->grab().toImage();
+    closeWindow();
+    {
+        QObject translations;
+        QVERIFY(installTranslations(translations, QLocale(QStringLiteral("ar_EG"))));
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        QVERIFY(open());
+        const QImage arabic = calculatorWindow()->grab().toImage();
+        closeWindow();
+        QCOMPARE(arabic, english);
+    }
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 } // namespace tallimax
