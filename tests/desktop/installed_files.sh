@@ -116,13 +116,16 @@ for page in $pages; do
 done
 
 # The menu entry and the metainfo speak every language; the Name is Tallimax in all of them.
+# gettext 0.23 writes a language with a country in the metainfo as XML spells it (pt-BR), 0.21
+# as po/LINGUAS does (pt_BR); AppStream reads both.
 metainfo=$root/$prefix/share/metainfo/$id.metainfo.xml
 for lang in $languages; do
     for key in GenericName Comment Keywords; do
         grep -q "^$key\[$lang\]=." "$entry" || fail "the menu entry has no $key[$lang]"
     done
+    tag="($lang|$(echo "$lang" | tr _ -))"
     for element in summary p li keyword; do
-        grep -q "<$element xml:lang=\"$lang\">" "$metainfo" \
+        grep -Eq "<$element xml:lang=\"$tag\">" "$metainfo" \
             || fail "the metainfo has no <$element xml:lang=\"$lang\">"
     done
 done
