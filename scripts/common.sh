@@ -5,10 +5,12 @@
 
 TALLIMAX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Packages needed to build and start the calculator: Qt's translation tools (lupdate, lrelease)
-# and CMake's commands for them (qt6-tools-dev) build the program's translations.
+# Packages needed to build and start the calculator. Qt's translation tools (lupdate, lrelease)
+# and CMake's commands for them (qt6-tools-dev) build the program's translations; gettext and po4a
+# translate the menu entry, the metainfo and the manual page, and appstream holds the rules that
+# tell gettext what to translate in the metainfo.
 TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools
-    fonts-liberation2)
+    fonts-liberation2 gettext po4a appstream)
 # Further packages the tests need: GoogleTest, an X server and the X tools for the smoke test;
 # a D-Bus session and the accessibility bus for the screen-reader test; the desktop's file
 # checkers, and `file` to check the installed files; Qt's GTK theme plugin for

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Tallimax developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the program, the menu entry, the icons, the metainfo and the manual page land where
-# the desktop and man look for them, and nothing else does.
+# the desktop and man look for them, and nothing else does, translated into each language of
+# po/LINGUAS.
 # Usage: installed_files.sh --build <build directory> <desktop id>
 #            installs the built tree with `cmake --install` under /usr in a scratch folder
 #        installed_files.sh <root> <prefix> <desktop id> [--deb]
@@ -35,8 +36,16 @@ else
     [ "${4:-}" = --deb ] && deb=yes
 fi
 
+# The languages of po/LINGUAS, read as gettext reads it: "#" starts a comment, any blank separates.
+languages=$(sed 's/#.*//' "$(dirname "$0")/../../po/LINGUAS" | tr -s ' \t' '\n' | sed '/^$/d')
+[ -n "$languages" ] || fail "po/LINGUAS names no language"
+
 # Exactly these files, and nothing else: no headers, libraries or test programs.
 man=$prefix/share/man/man1/tallimax.1
+pages=$man
+for lang in $languages; do
+    pages="$pages $prefix/share/man/$lang/man1/tallimax.1"
+done
 expected="$prefix/bin/tallimax
 $prefix/share/applications/$id.desktop
 $prefix/share/icons/hicolor/128x128/apps/$id.png
@@ -47,13 +56,15 @@ $prefix/share/icons/hicolor/64x64/apps/$id.png
 $prefix/share/icons/hicolor/scalable/apps/$id.svg
 $prefix/share/metainfo/$id.metainfo.xml"
 if [ "$deb" = yes ]; then
-    man=$man.gz
+    pages=$(for page in $pages; do echo "$page.gz"; done)
     expected="$expected
 $prefix/share/doc/tallimax/changelog.gz
 $prefix/share/doc/tallimax/copyright"
 fi
-expected="$expected
-$man"
+for page in $pages; do
+    expected="$expected
+$page"
+done
 actual=$(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 if [ "$actual" != "$(printf '%s\n' "$expected" | LC_ALL=C sort)" ]; then
     printf 'Installed:\n%s\n' "$actual"
@@ -82,16 +93,45 @@ done
 file -b "$root/$prefix/share/icons/hicolor/scalable/apps/$icon.svg" | grep -q '^SVG' \
     || fail "the scalable icon is not an SVG"
 
-# The manual page is a page of section 1 for tallimax.
-page=$root/$man
-case $page in
-*.gz) head=$(gzip -dc "$page" | grep -m 1 '^\.TH') ;;
-*) head=$(grep -m 1 '^\.TH' "$page") ;;
-esac
-case $head in
-'.TH TALLIMAX 1 '*) ;;
-*) fail "the manual page starts '$head'" ;;
-esac
+# Each manual page is a page of section 1 for tallimax, with its version filled in, and its first
+# section names tallimax as whatis and apropos read it.
+for page in $pages; do
+    case $page in
+    *.gz) text=$(gzip -dc "$root/$page") ;;
+    *) text=$(cat "$root/$page") ;;
+    esac
+    head=$(printf '%s\n' "$text" | grep -m 1 '^\.TH')
+    case $head in
+    '.TH TALLIMAX 1 '*) ;;
+    *) fail "$page starts '$head'" ;;
+    esac
+    if printf '%s\n' "$text" | grep -q '@[A-Z_]*@'; then
+        fail "$page holds a placeholder the build did not fill in"
+    fi
+    name=$(printf '%s\n' "$text" | sed -n '/^\.SH /{n;p;q}')
+    case $name in
+    'tallimax \- '*) ;;
+    *) fail "$page: the first section reads '$name', not 'tallimax \- ...'" ;;
+    esac
+done
+
+# The menu entry and the metainfo speak every language; the Name is Tallimax in all of them.
+# gettext 0.23 writes a language with a country in the metainfo as XML spells it (pt-BR), 0.21
+# as po/LINGUAS does (pt_BR); AppStream reads both.
+metainfo=$root/$prefix/share/metainfo/$id.metainfo.xml
+for lang in $languages; do
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$lang\]=." "$entry" || fail "the menu entry has no $key[$lang]"
+    done
+    tag="($lang|$(echo "$lang" | tr _ -))"
+    for element in summary p li keyword; do
+        grep -Eq "<$element xml:lang=\"$tag\">" "$metainfo" \
+            || fail "the metainfo has no <$element xml:lang=\"$lang\">"
+    done
+done
+if grep -q '^Name\[' "$entry" || grep -q '<name xml:lang=' "$metainfo"; then
+    fail "the name Tallimax is translated"
+fi
 
 # The installed files as the desktop's own checkers see them.
 output=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $output"
