@@ -29,7 +29,7 @@
     <message>
         <source>&amp;Redo</source>
         <extracomment>In the readout&apos;s context menu: puts back the last step taken back.</extracomment>
-        <translation>&amp;Wiederholen</translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -102,7 +102,7 @@
     <message>
         <source>Nothing to redo.</source>
         <extracomment>Shown by the readout, and said by a screen reader, when Redo has no step to put back.</extracomment>
-        <translation>Nichts zu wiederholen.</translation>
+        <translation>Nichts wiederherzustellen.</translation>
     </message>
     <message>
         <source>Copied %1</source>

@@ -29,7 +29,7 @@
     <message>
         <source>&amp;Redo</source>
         <extracomment>In the readout&apos;s context menu: puts back the last step taken back.</extracomment>
-        <translation>&amp;Ripeti</translation>
+        <translation>Ri&amp;fai</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -102,7 +102,7 @@
     <message>
         <source>Nothing to redo.</source>
         <extracomment>Shown by the readout, and said by a screen reader, when Redo has no step to put back.</extracomment>
-        <translation>Niente da ripetere.</translation>
+        <translation>Niente da rifare.</translation>
     </message>
     <message>
         <source>Copied %1</source>
