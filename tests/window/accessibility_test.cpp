@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/window/window_test_support.h"
 
-#include "window/announcer.h"
 #include "window/calculator_window.h"
 #include "window/key_typer.h"
 
@@ -14,10 +13,8 @@
 #endif
 #include <QLabel>
 #include <QList>
-#include <QMessageBox>
 #include <QSet>
 #include <QTest>
-#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -100,15 +97,6 @@ QStringList changesFrom(QString shown, const QStringList &given)
     }
     return changes;
 }
-
-// Keeps what the window would tell the screen reader, bridge or not.
-class RecordingAnnouncer : public Announcer
-{
-public:
-    void announce(const QString &text) override { said << text; }
-
-    QStringList said;
-};
 
 // Every text the made-up language translates reads as this, then its English.
 const QString PseudoPrefix = QStringLiteral("PSEUDO:");
@@ -479,7 +467,7 @@ QString AccessibilityTest::textOf(const QString &kind, const QString &target)
         return message != nullptr ? message->text() : QStringLiteral("(no message)");
     }
     if (kind == "spoken") {
-        RecordingAnnouncer announcer;
+        testing::RecordingAnnouncer announcer;
         window->typer().setAnnouncer(&announcer);
         if (target == "copy")
             window->typer().copy();
@@ -489,22 +477,11 @@ QString AccessibilityTest::textOf(const QString &kind, const QString &target)
         return announcer.said.value(announcer.said.size() - 1);
     }
     // The warning box, read and closed as soon as it opens.
-    QString title;
-    QString prompt;
-    QTimer watcher;
-    connect(&watcher, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            title = box->windowTitle();
-            prompt = box->text();
-            box->accept();
-        }
-    });
-    watcher.start(0);
+    const testing::WarningBoxAccepter accepter;
     clickKeys(QStringLiteral("8/0="));
-    watcher.stop();
     if (target == "title")
-        return title;
-    return target == "prompt" ? prompt : actionLabel()->text();
+        return accepter.title();
+    return target == "prompt" ? accepter.prompt() : actionLabel()->text();
 }
 
 } // namespace tallimax

@@ -262,7 +262,7 @@ void AppearanceTest::looksTheSameInARightToLeftLanguage()
 {
     QFETCH(QString, pasted);
 
-    // Nothing pasted is a paste refused, with a message by the readout in the language.
+    // The window as it opens, or with the number pasted in.
     const auto open = [&pasted, this] {
         const bool up = openWindow();
         if (up && !pasted.isEmpty())

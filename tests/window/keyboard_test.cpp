@@ -4,7 +4,6 @@
 #include "tests/engine/recording_view.h"
 #include "tests/window/window_test_support.h"
 
-#include "window/announcer.h"
 #include "window/calculator_window.h"
 #include "window/key_typer.h"
 #include "window/paste_text.h"
@@ -69,11 +68,7 @@ private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot sec
     // Object names of the on-screen keys in the order they were clicked.
     QStringList m_clicked;
     // What the window told the screen reader, in order.
-    struct : Announcer
-    {
-        void announce(const QString &text) override { said << text; }
-        QStringList said;
-    } m_announcer;
+    testing::RecordingAnnouncer m_announcer;
 };
 
 void KeyboardTest::init()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "window/accessibility.h"
+#include "window/announcer.h"
 #include "window/calculator_window.h"
 
 #include <QAbstractButton>
@@ -139,7 +140,17 @@ private:
     QLabel *m_action = nullptr;
 };
 
-// Accepts each warning box as soon as it opens, and counts them, for as long as it lives.
+// Keeps, in order, what the window would tell a screen reader, whether one listens or not.
+class RecordingAnnouncer : public Announcer
+{
+public:
+    void announce(const QString &text) override { said << text; }
+
+    QStringList said;
+};
+
+// Accepts each warning box as soon as it opens, and counts them, for as long as it lives; keeps
+// the title and the prompt of the last.
 class WarningBoxAccepter
 {
 public:
@@ -148,6 +159,8 @@ public:
         QObject::connect(&m_watcher, &QTimer::timeout, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 ++m_accepted;
+                m_title = box->windowTitle();
+                m_prompt = box->text();
                 box->accept();
             }
         });
@@ -155,10 +168,14 @@ public:
     }
 
     int accepted() const { return m_accepted; }
+    QString title() const { return m_title; }
+    QString prompt() const { return m_prompt; }
 
 private:
     QTimer m_watcher;
     int m_accepted = 0;
+    QString m_title;
+    QString m_prompt;
 };
 
 // Whether a label's whole text, wrapped as the label wraps it, lies inside its contents.
