@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/calculator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -195,6 +196,28 @@ void Calculator::evaluate()
 void Calculator::refuseEvaluation()
 {
     m_view.SetAction(std::string(texts::Overflow));
+}
+
+bool pressKey(Calculator &calculator, char key)
+{
+    if (key >= '0' && key <= '9') {
+        calculator.Number_Click(static_cast<std::int16_t>(key - '0'));
+        return true;
+    }
+    if (key == '.') {
+        calculator.Decimal_Click();
+        return true;
+    }
+    if (key == 'R') {
+        calculator.rset_Click();
+        return true;
+    }
+    const auto op = std::find(OperatorCaptions.begin(), OperatorCaptions.end(),
+        std::string_view(&key, 1));
+    if (op == OperatorCaptions.end())
+        return false;
+    calculator.Operator_Click(static_cast<std::int16_t>(op - OperatorCaptions.begin()));
+    return true;
 }
 
 } // namespace tallimax

@@ -89,4 +89,8 @@ private:
     CalculatorState m_state;
 };
 
+// Presses the key with this caption: digits, ".", "+", "-", "X", "/", "=", and "R" for RESET ALL.
+// False for a character that is no key's.
+bool pressKey(Calculator &calculator, char key);
+
 } // namespace tallimax

@@ -199,7 +199,7 @@ void CalculatorWindow::SetAction(const std::string &text)
 {
     m_action->setText(QString::fromStdString(text));
     if (m_typer != nullptr)
-        m_typer->actionWritten();
+        m_typer->actionWritten(text);
 }
 
 void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string &title)

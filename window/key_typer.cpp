@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -46,6 +47,7 @@ KeyTyper::KeyTyper(Calculator &engine, QWidget &window, QLabel &readout, QLabel 
       m_engine(engine),
       m_readout(readout),
       m_actionPanel(actionPanel),
+      m_tape(keyboard::systemDecimalSeparator),
       m_screenReader(window),
       m_messageDuration(messageDuration)
 {
@@ -58,9 +60,23 @@ KeyTyper::KeyTyper(Calculator &engine, QWidget &window, QLabel &readout, QLabel 
 void KeyTyper::addKey(std::string_view caption, KeyButton *key, std::function<void()> operation)
 {
     m_keys.emplace(caption, key);
+    // On the tape a key is its caption, and RESET ALL, the one key of a longer caption, is "R".
+    const char tapeKey = caption.size() == 1 ? caption.front() : 'R';
     // clicked, not pressed: a key also works from the keyboard's Space bar.
-    connect(key, &QAbstractButton::clicked, this,
-        [this, operation = std::move(operation)] { step(operation); });
+    connect(key, &QAbstractButton::clicked, this, [this, tapeKey, operation = std::move(operation)] {
+        step([&] { typeKey(tapeKey, operation); });
+    });
+}
+
+void KeyTyper::typeKey(char key, const std::function<void()> &operation)
+{
+    const KeyStart start = KeyStart::of(m_engine.state());
+    m_keyAction.clear();
+    // A key may open the warning box, and the window may close while it is open.
+    const QPointer<KeyTyper> guard(this);
+    operation();
+    if (!guard.isNull())
+        m_tape.typed(key, start, m_engine.state(), m_keyAction);
 }
 
 KeyButton *KeyTyper::keyFor(std::string_view caption) const
@@ -117,7 +133,7 @@ template <typename Typing> void KeyTyper::step(Typing typing)
         return;
     }
     const QString actionBefore = m_actionPanel.text();
-    m_history.record(snapshot());
+    m_tape.beginStep(snapshot());
     m_typing = true;
     m_actionWritten = false;
     // A key may open the warning box, and the window may close while it is open.
@@ -126,6 +142,7 @@ template <typename Typing> void KeyTyper::step(Typing typing)
     if (guard.isNull())
         return;
     m_typing = false;
+    m_tape.endStep();
     announceShown(actionBefore);
 }
 
@@ -158,22 +175,22 @@ void KeyTyper::paste(const QString &text)
 void KeyTyper::undo()
 {
     //: Shown by the readout, and said by a screen reader, when Undo has no step to take back.
-    travel(&History::undo, tr("Nothing to undo."));
+    travel(&Tape::undo, tr("Nothing to undo."));
 }
 
 void KeyTyper::redo()
 {
     //: Shown by the readout, and said by a screen reader, when Redo has no step to put back.
-    travel(&History::redo, tr("Nothing to redo."));
+    travel(&Tape::redo, tr("Nothing to redo."));
 }
 
 void KeyTyper::travel(
-    std::optional<Snapshot> (History::*direction)(Snapshot), const QString &nothingToDo)
+    std::optional<Snapshot> (Tape::*direction)(Snapshot), const QString &nothingToDo)
 {
     // While a step runs (its warning box open) there is no finished step to go back or forth to.
     if (m_typing)
         return;
-    if (const std::optional<Snapshot> next = (m_history.*direction)(snapshot())) {
+    if (const std::optional<Snapshot> next = (m_tape.*direction)(snapshot())) {
         if (m_message != nullptr)
             m_message->hide();
         const QString actionBefore = m_actionPanel.text();
@@ -205,6 +222,84 @@ void KeyTyper::say(const QString &text)
         m_message = new ReadoutMessage(m_readout, m_messageDuration);
     m_message->say(text);
     m_announcer->announce(text);
+    emit said(text);
+}
+
+// A correction waits while a step runs: its warning box is open, and the step is not finished.
+bool KeyTyper::busy()
+{
+    if (m_typing)
+        //: Shown by the readout, and said by a screen reader, when the tape is corrected while
+        //: the division-by-zero warning is open.
+        say(tr("Not corrected: close the warning first."));
+    return m_typing;
+}
+
+bool KeyTyper::correct(std::size_t line, const QString &number, char op)
+{
+    if (busy())
+        return false;
+    const paste::Reading reading = paste::readPastedText(number.toStdString(),
+        keyboard::systemDecimalSeparator(), keyboard::systemGroupSeparator());
+    // One number, with its sign: the minus key and then digits and the point.
+    const std::string_view keys = reading.keys;
+    const std::string_view digits = keys.starts_with('-') ? keys.substr(1) : keys;
+    if (reading.refusal == paste::Refusal::TooLong) {
+        //: Shown by the readout, and said by a screen reader: a corrected number over 10,000
+        //: characters or keys.
+        say(tr("Not corrected: the number is too long."));
+        return false;
+    }
+    if (reading.refusal || digits.empty()
+        || digits.find_first_not_of("0123456789.") != std::string_view::npos) {
+        //: Shown by the readout, and said by a screen reader: the tape's line was given a text
+        //: that is not one number.
+        say(tr("Not corrected: the text is not a number."));
+        return false;
+    }
+    return corrected(m_tape.correct(line, keys, op, snapshot()));
+}
+
+bool KeyTyper::removeLine(std::size_t line)
+{
+    return !busy() && corrected(m_tape.remove(line, snapshot()));
+}
+
+bool KeyTyper::corrected(const std::optional<Snapshot> &shown)
+{
+    if (!shown)
+        return false;
+    if (m_message != nullptr)
+        m_message->hide();
+    m_engine.restore(*shown);
+    // The running result the corrected tape comes to, or the readout before any.
+    const auto &lines = m_tape.lines();
+    const auto last = std::find_if(
+        lines.rbegin(), lines.rend(), [](const TapeLine &line) { return !line.result.empty(); });
+    const QString total =
+        last != lines.rend() ? QString::fromStdString(last->result) : m_readout.text();
+    //: Said by a screen reader after a line of the tape was corrected or removed; %1 is the
+    //: running result the tape now comes to.
+    m_announcer->announce(tr("Total now %1").arg(total));
+    return true;
+}
+
+void KeyTyper::useLine(std::size_t line)
+{
+    const auto &lines = m_tape.lines();
+    if (line >= lines.size())
+        return;
+    const TapeLine &chosen = lines[line];
+    paste(QString::fromStdString(chosen.number.empty() ? chosen.result : chosen.number));
+}
+
+void KeyTyper::clearTape()
+{
+    if (busy() || m_tape.lines().empty())
+        return;
+    m_tape.clear(snapshot());
+    //: Said by a screen reader when the tape was emptied.
+    m_announcer->announce(tr("Tape cleared"));
 }
 
 // One announcement a step: what the action panel says when the step wrote it or it changed, then

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/calculator.h"
-#include "engine/history.h"
+#include "engine/tape.h"
 #include "window/announcer.h"
 
 #include <QObject>
@@ -24,9 +24,10 @@ namespace tallimax {
 class KeyButton;
 class ReadoutMessage;
 
-// Types the calculator's keys. A click of an on-screen key, a key of the keyboard, a paste, and
-// taking steps back and putting them back all pass here, so each key press, and each whole paste,
-// is one step of the history. An on-screen key is known by its caption alone.
+// Types the calculator's keys. A click of an on-screen key, a key of the keyboard, a paste, taking
+// steps back and putting them back, and every correction of the tape all pass here, so each key
+// press, each whole paste and each correction is one step of the session's record, which the tape
+// shows. An on-screen key is known by its caption alone.
 class KeyTyper : public QObject
 {
     Q_OBJECT
@@ -46,13 +47,32 @@ public:
     // Takes the last step back, or puts back the last step taken back; says so when there is none.
     void undo();
     void redo();
-    bool canUndo() const { return m_history.canUndo(); }
-    bool canRedo() const { return m_history.canRedo(); }
+    bool canUndo() const { return m_tape.history().canUndo(); }
+    bool canRedo() const { return m_tape.history().canRedo(); }
     // Copies the readout, exactly as shown, to the clipboard.
     void copy();
 
+    // The tape's line gets the number a text spells, read as a pasted number is, and the operator
+    // (none for '\0'), and everything after it is typed again. False, and a message by the readout
+    // saying why, when the text is not one number or no correction can be made now.
+    bool correct(std::size_t line, const QString &number, char op);
+    // The line's number and operator go, and everything after it is typed again.
+    bool removeLine(std::size_t line);
+    // Types the line's number into the calculator, as pasting it would.
+    void useLine(std::size_t line);
+    // Empties the tape, a step that can be taken back; the calculator stays as it is.
+    void clearTape();
+    const Tape &tape() const { return m_tape; }
+    void setTapeListener(TapeListener *listener) { m_tape.setListener(listener); }
+    // Tells the screen reader, through the one announcer every announcement goes through.
+    void announce(const QString &text) { m_announcer->announce(text); }
+
     // The engine wrote the action panel, also when with the same text as before.
-    void actionWritten() { m_actionWritten = true; }
+    void actionWritten(const std::string &text)
+    {
+        m_actionWritten = true;
+        m_keyAction = text;
+    }
     // Who tells the screen reader what each step did; null for the platform's own way.
     void setAnnouncer(Announcer *announcer)
     {
@@ -66,7 +86,11 @@ public:
     // unless a test changes it. A flash already showing restarts with the new duration.
     void setKeyFlash(std::chrono::milliseconds duration) { m_flashEnd.setInterval(duration); }
 
-    const History &history() const { return m_history; }
+    const History &history() const { return m_tape.history(); }
+
+signals:
+    // A message was said by the readout, for whoever shows it elsewhere too.
+    void said(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -76,9 +100,14 @@ private:
     void pressFromKeyboard(KeyButton *key);
     void endFlash();
     template <typename Typing> void step(Typing typing);
+    // Runs one key's operation and puts the key on the tape.
+    void typeKey(char key, const std::function<void()> &operation);
     Snapshot snapshot() const;
-    // Takes a step back or puts one back, the history's undo or redo choosing which.
-    void travel(std::optional<Snapshot> (History::*direction)(Snapshot), const QString &nothingToDo);
+    // Takes a step back or puts one back, the tape's undo or redo choosing which.
+    void travel(std::optional<Snapshot> (Tape::*direction)(Snapshot), const QString &nothingToDo);
+    // Shows what a correction of the tape left, or says why none was made.
+    bool corrected(const std::optional<Snapshot> &shown);
+    bool busy();
     void say(const QString &text);
     // Tells the screen reader what the calculator shows now, after a step or a step taken back or
     // put back, as the action panel read before it.
@@ -88,7 +117,9 @@ private:
     QLabel &m_readout;
     QLabel &m_actionPanel;
     std::map<std::string, KeyButton *, std::less<>> m_keys;
-    History m_history;
+    Tape m_tape;
+    // What the engine wrote on the action panel during the key being typed.
+    std::string m_keyAction;
     // True while a step runs, so the keys of a paste make one step.
     bool m_typing = false;
     bool m_interrupted = false;

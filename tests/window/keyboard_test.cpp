@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/engine/press_key.h"
+#include "engine/calculator.h"
 #include "tests/engine/recording_view.h"
 #include "tests/window/window_test_support.h"
 

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/engine/press_key.h"
 #include "tests/engine/recording_view.h"
 
 #include "engine/calculator.h"
