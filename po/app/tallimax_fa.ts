@@ -102,7 +102,7 @@
     <message>
         <source>Nothing to redo.</source>
         <extracomment>Shown by the readout, and said by a screen reader, when Redo has no step to put back.</extracomment>
-        <translation>چیزی برای انجام دوباره نیست.</translation>
+        <translation>چیزی برای از نو نیست.</translation>
     </message>
     <message>
         <source>Copied %1</source>
