@@ -3,6 +3,7 @@
 #include "window/announcer.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QWidget>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleAnnouncementEvent>
@@ -12,6 +13,16 @@ namespace tallimax {
 
 ScreenReaderAnnouncer::ScreenReaderAnnouncer(QWidget &window) : m_window(window) { }
 
+// Said in the window the user is in, the calculator's or one of its own, such as the tape: a
+// screen reader speaks what the active window says.
+QWidget &ScreenReaderAnnouncer::speaker() const
+{
+    QWidget *active = QApplication::activeWindow();
+    const bool ours = active != nullptr
+        && (active == &m_window || active->parentWidget() == &m_window);
+    return ours ? *active : m_window;
+}
+
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
 void ScreenReaderAnnouncer::announce(const QString &text)
@@ -19,7 +30,7 @@ void ScreenReaderAnnouncer::announce(const QString &text)
     if (!QAccessible::isActive() || text.isEmpty())
         return;
     // Polite: said when the screen reader has finished what it is saying, not over it.
-    QAccessibleAnnouncementEvent announcement(&m_window, text);
+    QAccessibleAnnouncementEvent announcement(&speaker(), text);
     announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&announcement);
 }
@@ -30,23 +41,26 @@ void ScreenReaderAnnouncer::announce(const QString &text)
 {
     if (!QAccessible::isActive() || text.isEmpty())
         return;
-    if (m_notification == nullptr) {
+    QWidget &window = speaker();
+    const QLatin1String name(NotificationName);
+    auto *notification = window.findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+    if (notification == nullptr) {
         // Named before it joins the window, so that assistive technology, which may ask for it as
         // soon as it is there, knows it as a notification from the start.
-        m_notification = new QWidget;
-        m_notification->setObjectName(QLatin1String(NotificationName));
-        m_notification->setParent(&m_window);
+        notification = new QWidget;
+        notification->setObjectName(name);
+        notification->setParent(&window);
         // No size and nothing to draw: the window looks as before, and the pointer and the keys
         // never meet it.
-        m_notification->setGeometry(0, 0, 0, 0);
-        m_notification->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_notification->setFocusPolicy(Qt::NoFocus);
-        m_notification->lower();
+        notification->setGeometry(0, 0, 0, 0);
+        notification->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notification->setFocusPolicy(Qt::NoFocus);
+        notification->lower();
     }
     // A notification is spoken as it is shown, so each text shows it anew.
-    m_notification->hide();
-    m_notification->setAccessibleName(text);
-    m_notification->show();
+    notification->hide();
+    notification->setAccessibleName(text);
+    notification->show();
 }
 
 #endif

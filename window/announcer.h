@@ -23,7 +23,7 @@ public:
 // screen reader speaks politely, after its own echo of the key. Older Qt has none: there a
 // notification, an object the screen reader speaks when it is shown, appears in the window with
 // the text as its name; it has no size and draws nothing. Nothing is sent while no assistive
-// technology listens.
+// technology listens. Each is said in whichever of the program's windows the user is in.
 class ScreenReaderAnnouncer : public Announcer
 {
 public:
@@ -35,11 +35,11 @@ public:
     static constexpr const char *NotificationName = "Announcement";
 
 private:
+    QWidget &speaker() const;
+
+    // The calculator's window. The notification, where Qt has no announcements, is made in a
+    // window by its first announcement, as only screen reader users need it.
     QWidget &m_window;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // Made by the first announcement, as only screen reader users need it.
-    QWidget *m_notification = nullptr;
-#endif
 };
 
 } // namespace tallimax

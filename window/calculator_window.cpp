@@ -8,6 +8,7 @@
 #include "window/keyboard.h"
 #include "window/layout.h"
 #include "window/readout_label.h"
+#include "window/tape_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -39,15 +40,6 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The text in the user's language when the table marks it for translation, else as it stands.
-QString translated(const layout::TranslatableText &text)
-{
-    if (text.context.empty())
-        return toQString(text.source);
-    return QCoreApplication::translate(
-        std::string(text.context).c_str(), std::string(text.source).c_str());
-}
-
 QColor toColour(std::uint32_t bgr)
 {
     return { static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8U) & 0xFFU),
@@ -74,6 +66,14 @@ QRect pixelGeometry(const layout::ControlRow &row)
 constexpr std::chrono::milliseconds MessageDuration{ 5000 };
 
 } // namespace
+
+QString translated(const layout::TranslatableText &text)
+{
+    if (text.context.empty())
+        return toQString(text.source);
+    return QCoreApplication::translate(
+        std::string(text.context).c_str(), std::string(text.source).c_str());
+}
 
 CalculatorWindow::CalculatorWindow(QWidget *parent)
     : QWidget(parent,
@@ -285,6 +285,20 @@ void CalculatorWindow::createActions()
     //: In the readout's context menu: puts back the last step taken back.
     m_redo = add(tr("&Redo"), QKeySequence::Redo, { QKeySequence(Qt::CTRL | Qt::Key_Y) },
         [this] { m_typer->redo(); });
+    //: In the readout's context menu: opens or closes the tape, the list of every number typed.
+    m_showTape = add(tr("&Tape"), QKeySequence::UnknownKey, { QKeySequence(Qt::CTRL | Qt::Key_H) },
+        [this] { toggleTape(); });
+    m_showTape->setCheckable(true);
+}
+
+// Made the first time, so that a start without the tape costs nothing more.
+void CalculatorWindow::toggleTape()
+{
+    if (m_tape == nullptr) {
+        m_tape = new TapeWindow(*m_typer, *this, { m_paste, m_undo, m_redo });
+        connect(m_tape, &QObject::destroyed, this, [this] { m_tape = nullptr; });
+    }
+    m_tape->toggle();
 }
 
 void CalculatorWindow::showReadoutMenu(const QPoint &globalPosition)
@@ -295,9 +309,12 @@ void CalculatorWindow::showReadoutMenu(const QPoint &globalPosition)
     m_paste->setEnabled(clipboard != nullptr && clipboard->hasText());
     m_undo->setEnabled(m_typer->canUndo());
     m_redo->setEnabled(m_typer->canRedo());
+    m_showTape->setChecked(m_tape != nullptr && m_tape->isVisible());
     // Made on demand: most sessions never open it, and the window opens sooner without it.
     QMenu menu(this);
     menu.addActions({ m_copy, m_paste, m_undo, m_redo });
+    menu.addSeparator();
+    menu.addAction(m_showTape);
     menu.exec(globalPosition);
     for (QAction *action : { m_paste, m_undo, m_redo })
         action->setEnabled(true);

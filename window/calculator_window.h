@@ -4,6 +4,7 @@
 
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
+#include "window/layout.h"
 
 #include <QColor>
 #include <QWidget>
@@ -19,6 +20,11 @@ class QPoint;
 namespace tallimax {
 
 class KeyTyper;
+class TapeWindow;
+
+// The text in the user's language when the layout table marks it for translation, else as it
+// stands.
+QString translated(const layout::TranslatableText &text);
 
 // The calculator's one window: twenty controls at fixed places, each click handed to the engine
 // as one operation, and the readout coloured by where the mouse moves. Its keys are typed through
@@ -33,6 +39,10 @@ public:
 
     Calculator &calculator() { return *m_calculator; }
     KeyTyper &typer() { return *m_typer; }
+    // The tape's window, made the first time it opens; null until then.
+    TapeWindow *tapeWindow() { return m_tape; }
+    // Opens the tape beside the window, or closes it, as Ctrl+H does.
+    void toggleTape();
 
     void SetReadout(const std::string &text) override;
     void SetAction(const std::string &text) override;
@@ -63,6 +73,8 @@ private:
     QAction *m_paste = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
+    QAction *m_showTape = nullptr;
+    TapeWindow *m_tape = nullptr;
 };
 
 } // namespace tallimax

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Tallimax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/tape_model.h"
+
+#include "window/calculator_window.h"
+#include "window/layout.h"
+
+#include <algorithm>
+
+namespace tallimax {
+
+namespace {
+
+QString toQString(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// What a screen reader says for the operator: the name its key has.
+QString spokenOperator(char op)
+{
+    const std::string_view caption(&op, 1);
+    for (const layout::ControlRow &row : layout::Controls) {
+        if (row.control == layout::Control::Operator && layout::captionOf(row) == caption)
+            return translated(layout::accessibleNameOf(row));
+    }
+    return {};
+}
+
+} // namespace
+
+TapeModel::TapeModel(const Tape &tape, QObject *parent)
+    : QAbstractListModel(parent), m_tape(tape), m_rows(static_cast<int>(tape.lines().size()))
+{ }
+
+int TapeModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+QString TapeModel::sentence(const TapeLine &line)
+{
+    if (line.isBreak())
+        //: Said by a screen reader for the tape's line that RESET ALL draws.
+        return tr("Reset all");
+    QStringList parts;
+    if (!line.number.empty())
+        parts << toQString(line.number);
+    if (line.op != '\0')
+        parts << spokenOperator(line.op);
+    if (!line.message.empty())
+        parts << toQString(line.message);
+    else if (line.isTotal())
+        //: Part of what a screen reader says for a tape line ending with "=": "34, equals,
+        //: total 46".
+        parts << tr("total %1").arg(toQString(line.result));
+    else if (!line.result.empty())
+        //: Part of what a screen reader says for a tape line whose operator worked out a running
+        //: result: "3, multiply, result 5".
+        parts << tr("result %1").arg(toQString(line.result));
+    //: Joins the parts of a tape line said by a screen reader: number, operator, result.
+    return parts.join(tr(", "));
+}
+
+QString TapeModel::cells(const TapeLine &line)
+{
+    if (line.isBreak())
+        return QString::fromLatin1(layout::ResetCaption.data(),
+            static_cast<qsizetype>(layout::ResetCaption.size()));
+    const QString op = line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
+    const QString result = toQString(line.message.empty() ? line.result : line.message);
+    return toQString(line.number) + u'\t' + op + u'\t' + result;
+}
+
+QVariant TapeModel::data(const QModelIndex &index, int role) const
+{
+    const auto &lines = m_tape.lines();
+    if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= lines.size())
+        return {};
+    const TapeLine &line = lines[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return cells(line);
+    case Qt::AccessibleTextRole:
+        return sentence(line);
+    case Qt::ToolTipRole:
+        // The whole line, however long its numbers, for a line the view had to cut.
+        return cells(line).replace(u'\t', u' ');
+    case Qt::EditRole:
+    case NumberRole:
+        return toQString(line.number);
+    case OperatorRole:
+        return line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
+    case ResultRole:
+        return toQString(line.result);
+    case MessageRole:
+        return toQString(line.message);
+    case TotalRole:
+        return line.isTotal();
+    case BreakRole:
+        return line.isBreak();
+    default:
+        return {};
+    }
+}
+
+// A step changes the end of the tape: the rows it kept the number of change in place, the others
+// come or go.
+void TapeModel::linesReplaced(std::size_t first, std::size_t removed, std::size_t added)
+{
+    const int from = static_cast<int>(first);
+    const int kept = static_cast<int>(std::min(removed, added));
+    if (removed > added) {
+        beginRemoveRows({}, from + kept, from + static_cast<int>(removed) - 1);
+        m_rows -= static_cast<int>(removed - added);
+        endRemoveRows();
+    } else if (added > removed) {
+        beginInsertRows({}, from + kept, from + static_cast<int>(added) - 1);
+        m_rows += static_cast<int>(added - removed);
+        endInsertRows();
+    }
+    if (kept > 0)
+        emit dataChanged(index(from), index(from + kept - 1));
+}
+
+void TapeModel::oldestDropped(std::size_t count)
+{
+    beginRemoveRows({}, 0, static_cast<int>(count) - 1);
+    m_rows -= static_cast<int>(count);
+    endRemoveRows();
+}
+
+} // namespace tallimax
