@@ -590,9 +590,9 @@ void KeyboardTest::takeBackAndPutBack()
     QCOMPARE(m_announcer.said, announced);
     const auto *shown = calculatorWindow()->findChild<QLabel *>(QStringLiteral("ReadoutMessage"));
     QCOMPARE(shown != nullptr && !shown->isHidden() ? shown->text() : QString(), message);
-    // The readout's menu offers what there is to take back and to put back.
+    // The readout's menu offers what there is to take back and to put back, and the tape.
     const QList<bool> enabled = readoutMenuEnabled();
-    QCOMPARE(enabled.size(), 4);
+    QCOMPARE(enabled.size(), 6);
     QCOMPARE(enabled[2], !done.isEmpty());
     QCOMPARE(enabled[3], !undone.isEmpty());
 }
@@ -645,7 +645,7 @@ void KeyboardTest::readoutMenuCopies()
     const QPoint onReadout = readoutLabel()->geometry().center();
     QTest::mouseClick(calculatorWindow()->windowHandle(), Qt::RightButton, {}, onReadout);
 
-    QCOMPARE(actions, QStringList({ "&Copy", "&Paste", "&Undo", "&Redo" }));
+    QCOMPARE(actions, QStringList({ "&Copy", "&Paste", "&Undo", "&Redo", "", "&Tape" }));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
     QCOMPARE(readoutLabel()->text(), QStringLiteral("12.5"));
     QCOMPARE(m_clicked.size(), 4);
@@ -696,7 +696,7 @@ void KeyboardTest::pasteFromTheClipboard()
     clipboard->setMimeData(image);
     press(Qt::Key_Insert, Qt::ShiftModifier);
     QVERIFY(message->text() != refusedText);
-    QCOMPARE(readoutMenuEnabled(), QList<bool>({ true, false, true, false }));
+    QCOMPARE(readoutMenuEnabled(), QList<bool>({ true, false, true, false, true, true }));
     QCOMPARE(m_clicked, QStringList{ "Number7" });
 
     // The message goes away by itself, after the duration it was made with.
