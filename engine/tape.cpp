@@ -153,12 +153,18 @@ std::optional<Snapshot> Tape::retype(std::size_t line, std::string_view keys, Sn
 {
     if (line >= m_lines.size() || !m_base)
         return std::nullopt;
-    std::string before;
-    for (std::size_t i = 0; i < line; ++i)
-        before += m_lines[i].keys;
     std::string after(keys);
     for (std::size_t i = line + 1; i < m_lines.size(); ++i)
         after += m_lines[i].keys;
+    // A number RESET ALL abandoned goes on being typed when its break goes: it is typed again too.
+    const TapeLine *previous = line > 0 ? &m_lines[line - 1] : nullptr;
+    if (previous != nullptr && !previous->isBreak() && previous->op == '\0') {
+        after.insert(0, previous->keys);
+        --line;
+    }
+    std::string before;
+    for (std::size_t i = 0; i < line; ++i)
+        before += m_lines[i].keys;
 
     std::deque<TapeLine> lines;
     Snapshot shown = replay(replay(*m_base, before, nullptr), after, &lines);

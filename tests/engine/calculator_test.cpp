@@ -4,6 +4,7 @@
 
 #include "engine/calculator.h"
 #include "engine/history.h"
+#include "engine/tape.h"
 
 #include <gtest/gtest.h>
 
@@ -501,6 +502,166 @@ TEST(History, MemoryStaysWithinItsBound)
     tiny.record(huge);
     EXPECT_EQ(tiny.size(), 1U);
     EXPECT_EQ(tiny.bytes(), each);
+}
+
+// A session as the window types it: every key one step of the tape, keys in brackets one step (a
+// paste); u and y take a step back and put one back; cN<op>{keys} corrects line N to the number
+// keys and operator (_ for none); dN deletes line N; K clears the tape.
+struct TapeSession
+{
+    Rig rig;
+    Tape tape{ [] { return std::string("."); } };
+
+    Snapshot now() const { return { rig.calculator.state(), rig.view.action }; }
+    void show(const std::optional<Snapshot> &shown)
+    {
+        if (shown)
+            rig.calculator.restore(*shown);
+    }
+    void type(std::string_view keys)
+    {
+        tape.beginStep(now());
+        for (const char key : keys) {
+            const KeyStart start = KeyStart::of(rig.calculator.state());
+            const std::size_t calls = rig.view.calls.size();
+            press(rig.calculator, key);
+            std::string written;
+            for (std::size_t i = calls; i < rig.view.calls.size(); ++i) {
+                if (rig.view.calls[i].kind == Call::Action)
+                    written = rig.view.calls[i].text;
+            }
+            tape.typed(key, start, rig.calculator.state(), written);
+        }
+        tape.endStep();
+    }
+    void run(std::string_view script)
+    {
+        for (std::size_t i = 0; i < script.size(); ++i) {
+            const char c = script[i];
+            const auto line = [&] { return static_cast<std::size_t>(script[++i] - '0'); };
+            if (c == 'u') {
+                show(tape.undo(now()));
+            } else if (c == 'y') {
+                show(tape.redo(now()));
+            } else if (c == 'K') {
+                tape.clear(now());
+            } else if (c == 'd') {
+                show(tape.remove(line(), now()));
+            } else if (c == 'c' || c == '(') {
+                const std::size_t n = c == 'c' ? line() : 0;
+                const char op = c == 'c' ? script[++i] : '\0';
+                const std::size_t end = script.find(c == 'c' ? '}' : ')', i);
+                const std::size_t from = c == 'c' ? i + 2 : i + 1;
+                const std::string_view keys = script.substr(from, end - from);
+                if (c == '(')
+                    type(keys);
+                else
+                    show(tape.correct(n, keys, op == '_' ? '\0' : op, now()));
+                i = end;
+            } else {
+                type(std::string_view(&script[i], 1));
+            }
+        }
+    }
+    // The lines as "number op result", joined by "|"; a break is "R".
+    std::string printed() const
+    {
+        std::string text;
+        for (const TapeLine &line : tape.lines()) {
+            if (!text.empty())
+                text += '|';
+            text += line.isBreak() ? std::string("R") : line.number;
+            if (line.op != '\0')
+                text += std::string(" ") + line.op;
+            if (!line.result.empty() || !line.message.empty())
+                text += " " + line.result + line.message;
+        }
+        return text;
+    }
+};
+
+struct TapeScript
+{
+    const char *name;
+    std::string script;
+    std::string lines;
+    std::string readout;
+};
+
+void PrintTo(const TapeScript &row, std::ostream *out)
+{
+    *out << row.name << " \"" << row.script << '"';
+}
+
+const std::string Nines(200, '9');
+
+const std::vector<TapeScript> tapeScripts = {
+    { "LeftToRight", "2+3X4=", "2. +|3. X 5|4. = 20", "20" },
+    { "ResetDrawsABreak", "12+3R5", "12. +|3.|R|5.", "5." },
+    { "NegativeNumber", "2X-3=", "2. X|-3. = -6", "-6" },
+    { "MinusAfterEqualsSubtracts", "5=-2=", "5. =| -|2. = 3", "3" },
+    { "DivisionByZero", "8/0=2=", std::string("8. /|0. = ") + Z + "|2. = 2", "2" },
+    { "Overflow", Nines + "X" + Nines + "=", Nines + ". X|" + Nines + ". = Overflow", Nines + "." },
+    { "PasteIsOneStep", "7(+3=)u", "7.", "7." },
+    { "TakingBackTheOperatorReopensTheLine", "7+2=u", "7. +|2.", "2." },
+    { "PuttingBackTheOperator", "7+2=uuy", "7. +|2.", "2." },
+    { "Correction", "2+3X4=c1X{5}", "2. +|5. X 7|4. = 28", "28" },
+    { "CorrectionTakenBack", "2+3X4=c1X{5}u", "2. +|3. X 5|4. = 20", "20" },
+    { "CorrectionPutBack", "2+3X4=c1X{5}uy", "2. +|5. X 7|4. = 28", "28" },
+    { "CorrectedOperator", "2+3X4=c0-{2}", "2. -|3. X -1|4. = -4", "-4" },
+    { "CorrectedToNegative", "5+3=c1={-3}", "5. +|-3. = 2", "2" },
+    { "CorrectedToZeroDivisor", "8/2=7", std::string("8. /|2. = 4|7."), "7." },
+    { "CorrectedDivisorShowsNoBox", "8/2=7c1={0}", std::string("8. /|0. = ") + Z + "|7.", "7." },
+    { "OpenNumberCorrected", "2+3X4c2_{45}", "2. +|3. X 5|45.", "45." },
+    { "Deletion", "2+3X4=d1", "2. +|4. = 6", "6" },
+    { "DeletedBreakJoinsTheNumbers", "5R3=d1", "53. =", "53." },
+    { "DeletionTakenBack", "2+3X4=d1u", "2. +|3. X 5|4. = 20", "20" },
+    { "ClearKeepsTheCalculator", "1+2=K+4=", " +|4. = 7", "7" },
+    { "ClearTakenBack", "1+2=Ku", "1. +|2. = 3", "3" },
+    { "CorrectionAfterClear", "1+2=K+4=c1={5}", " +|5. = 8", "8" },
+    { "NoSuchLine", "1+2=c7={5}d9", "1. +|2. = 3", "3" },
+};
+
+class TapeKeys : public testing::TestWithParam<TapeScript>
+{
+};
+
+TEST_P(TapeKeys, PrintsOneLineANumber)
+{
+    TapeSession session;
+    session.run(GetParam().script);
+    EXPECT_EQ(session.printed(), GetParam().lines);
+    EXPECT_EQ(session.rig.calculator.state().ReadoutText, GetParam().readout);
+    // A replay shows no warning box: only the typed division by zero did.
+    EXPECT_EQ(session.rig.view.warnings, GetParam().script.starts_with("8/0") ? 1 : 0);
+}
+
+std::string tapeScriptName(const testing::TestParamInfo<TapeScript> &param)
+{
+    return param.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tape, TapeKeys, testing::ValuesIn(tapeScripts), tapeScriptName);
+
+// The oldest lines go past the bound, a hundredth of it at a time, and with them the steps that
+// reach them; what remains still corrects as typed.
+TEST(Tape, KeepsItsBoundAndCorrectsWhatRemains)
+{
+    TapeSession session;
+    session.tape = Tape([] { return std::string("."); }, 100);
+    for (int n = 0; n < 150; ++n)
+        session.run("1+");
+    EXPECT_LE(session.tape.lines().size(), 101U);
+    EXPECT_GE(session.tape.lines().size(), 100U);
+    session.run("c0+{2}");
+    EXPECT_EQ(session.rig.calculator.state().ReadoutText, "151");
+    // Every step still held goes back and forth.
+    std::size_t steps = 0;
+    for (; session.tape.history().canUndo() && steps <= session.tape.history().size(); ++steps)
+        session.run("u");
+    EXPECT_LE(steps, session.tape.history().size());
+    session.run(std::string(steps, 'y'));
+    EXPECT_EQ(session.rig.calculator.state().ReadoutText, "151");
 }
 
 } // namespace
