@@ -104,6 +104,12 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
     }
 }
 
+Qt::ItemFlags TapeModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    return index.data(BreakRole).toBool() ? flags : flags | Qt::ItemIsEditable;
+}
+
 // A step changes the end of the tape: the rows it kept the number of change in place, the others
 // come or go.
 void TapeModel::linesReplaced(std::size_t first, std::size_t removed, std::size_t added)

@@ -30,6 +30,8 @@ public:
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // A line's number and operator can be corrected; a break cannot.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     void linesReplaced(std::size_t first, std::size_t removed, std::size_t added) override;
     void oldestDropped(std::size_t count) override;

@@ -339,8 +339,12 @@ void TapeWindow::toggle()
         m_view->setCurrentIndex(m_model->index(m_model->rowCount() - 1));
     m_view->scrollToBottom();
     const int lines = m_model->rowCount();
-    //: Said by a screen reader when the tape opens; %n is how many lines it holds.
-    m_typer.announce(tr("Tape, %n line(s)", nullptr, lines));
+    m_typer.announce(lines == 1
+            //: Said by a screen reader when the tape opens holding one line.
+            ? tr("Tape, 1 line")
+            //: Said by a screen reader when the tape opens; %1 is how many lines it holds (any
+            //: number but one: write it so that it reads well for each).
+            : tr("Tape, %1 lines").arg(lines));
 }
 
 std::size_t TapeWindow::currentLine() const
@@ -362,8 +366,12 @@ void TapeWindow::copySelected()
     for (const QModelIndex &row : rows)
         text << row.data(Qt::DisplayRole).toString();
     QGuiApplication::clipboard()->setText(text.join(u'\n') + u'\n');
-    //: Said by a screen reader after the tape's Copy; %n is how many lines were copied.
-    m_typer.announce(tr("Copied %n line(s)", nullptr, static_cast<int>(rows.size())));
+    m_typer.announce(rows.size() == 1
+            //: Said by a screen reader after the tape's Copy of one line.
+            ? tr("Copied 1 line")
+            //: Said by a screen reader after the tape's Copy; %1 is how many lines were copied
+            //: (more than one).
+            : tr("Copied %1 lines").arg(rows.size()));
 }
 
 void TapeWindow::removeCurrent()

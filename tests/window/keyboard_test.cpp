@@ -6,6 +6,8 @@
 
 #include "window/calculator_window.h"
 #include "window/key_typer.h"
+#include "window/tape_model.h"
+#include "window/tape_window.h"
 #include "window/paste_text.h"
 #include "window/readout_message.h"
 
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -57,6 +60,7 @@ private slots:
     void copyTakesTheReadoutAsShown();
     void readoutMenuCopies();
     void pasteFromTheClipboard();
+    void tapeCorrectsAndHandsOn();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -727,7 +731,75 @@ void KeyboardTest::pasteFromTheClipboard()
     QCOMPARE(readoutLabel()->text(), QStringLiteral("8."));
 }
 
+// The tape beside the calculator: Ctrl+H opens it without touching the calculator's window; keys it
+// does not need type on; a line is corrected in place, removed and copied; the calculator follows.
+void KeyboardTest::tapeCorrectsAndHandsOn()
+{
+    const QRect calculatorGeometry = calculatorWindow()->geometry();
+    const auto controlsOf = [](QWidget *window) {
+        const auto children = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        return std::count_if(children.begin(), children.end(), [](QWidget *w) { return !w->isWindow(); });
+    };
+    const auto controls = controlsOf(calculatorWindow());
+    type(QStringLiteral("2+3*4="));
+    press(Qt::Key_H, Qt::ControlModifier);
+    TapeWindow *tape = calculatorWindow()->tapeWindow();
+    QVERIFY(tape != nullptr && tape->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(tape));
+    QCOMPARE(m_announcer.said.last(), QStringLiteral("Tape, 3 lines"));
+    QCOMPARE(calculatorWindow()->geometry(), calculatorGeometry);
+    QCOMPARE(controlsOf(calculatorWindow()), controls);
+    QListView &list = tape->view();
+    QAbstractItemModel *model = list.model();
+    QCOMPARE(model->index(2, 0).data(Qt::AccessibleTextRole), QStringLiteral("4., Equals, total 20"));
+
+    // Keys the tape has no use for type on the calculator: a minus after "=" subtracts, a line of
+    // its own, and the next number opens a fifth.
+    QWindow *tapeHandle = tape->windowHandle();
+    QTest::keyClick(tapeHandle, Qt::Key_Minus);
+    QTest::keyClick(tapeHandle, Qt::Key_1);
+    QCOMPARE(model->rowCount(), 5);
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("1."));
+
+    // F2 edits the second line in place; Return keeps the correction, Escape drops one.
+    list.setCurrentIndex(model->index(1, 0));
+    const auto edit = [&](const QString &text, int end) {
+        QTest::keyClick(tapeHandle, Qt::Key_F2);
+        auto *number = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(number != nullptr);
+        number->setText(text);
+        QTest::keyClick(number, static_cast<Qt::Key>(end));
+        // The view keeps the edit once the key has been handled.
+        QCoreApplication::processEvents();
+    };
+    edit(QStringLiteral("5"), Qt::Key_Return);
+    QCOMPARE(model->index(2, 0).data(Qt::DisplayRole), QStringLiteral("4.\t=\t28"));
+    QCOMPARE(m_announcer.said.last(), QStringLiteral("Total now 28"));
+    QCOMPARE(readoutLabel()->text(), QStringLiteral("1."));
+    edit(QStringLiteral("6"), Qt::Key_Escape);
+    edit(QStringLiteral("five"), Qt::Key_Return);
+    QCOMPARE(model->index(1, 0).data(Qt::DisplayRole), QStringLiteral("5.\tX\t7"));
+    QCOMPARE(m_announcer.said.last(), QStringLiteral("Not corrected: the text is not a number."));
+    QCOMPARE(m_clicked.size(), 8);
+
+    // Delete takes the line's number and operator away; Ctrl+Z, sent here too, brings it back.
+    QTest::keyClick(tapeHandle, Qt::Key_Delete);
+    QCOMPARE(model->index(1, 0).data(Qt::DisplayRole), QStringLiteral("4.\t=\t6"));
+    QTest::keyClick(tapeHandle, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(model->rowCount(), 5);
+    QCOMPARE(model->index(1, 0).data(Qt::DisplayRole), QStringLiteral("5.\tX\t7"));
+
+    // Ctrl+A and Ctrl+C hand every line on as cells; Ctrl+H closes the tape.
+    QTest::keyClick(tapeHandle, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(tapeHandle, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+        QStringLiteral("2.\t+\t\n5.\tX\t7\n4.\t=\t28\n\t-\t\n1.\t\t\n"));
+    QTest::keyClick(tapeHandle, Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(!tape->isVisible());
+}
+
 } // namespace tallimax
 
 QTEST_MAIN(tallimax::KeyboardTest)
 #include "keyboard_test.moc"
+
