@@ -231,7 +231,8 @@ void Tape::trim()
     std::size_t count = 0;
     std::size_t bytes = m_bytes;
     // The last line always stays: its number may still be being typed.
-    while (count + 1 < m_lines.size() && (m_lines.size() - count > m_maxLines || bytes > m_maxBytes)) {
+    while (
+        count + 1 < m_lines.size() && (m_lines.size() - count > m_maxLines || bytes > m_maxBytes)) {
         bytes -= History::bytesOf(m_lines[count]);
         ++count;
     }

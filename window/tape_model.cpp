@@ -65,8 +65,8 @@ QString TapeModel::sentence(const TapeLine &line)
 QString TapeModel::cells(const TapeLine &line)
 {
     if (line.isBreak())
-        return QString::fromLatin1(layout::ResetCaption.data(),
-            static_cast<qsizetype>(layout::ResetCaption.size()));
+        return QString::fromLatin1(
+            layout::ResetCaption.data(), static_cast<qsizetype>(layout::ResetCaption.size()));
     const QString op = line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
     const QString result = toQString(line.message.empty() ? line.result : line.message);
     return toQString(line.number) + u'\t' + op + u'\t' + result;
@@ -75,7 +75,8 @@ QString TapeModel::cells(const TapeLine &line)
 QVariant TapeModel::data(const QModelIndex &index, int role) const
 {
     const auto &lines = m_tape.lines();
-    if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= lines.size())
+    if (!index.isValid() || index.row() < 0
+        || static_cast<std::size_t>(index.row()) >= lines.size())
         return {};
     const TapeLine &line = lines[static_cast<std::size_t>(index.row())];
     switch (role) {
@@ -83,9 +84,15 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
         return cells(line);
     case Qt::AccessibleTextRole:
         return sentence(line);
-    case Qt::ToolTipRole:
-        // The whole line, however long its numbers, for a line the view had to cut.
-        return cells(line).replace(u'\t', u' ');
+    case Qt::ToolTipRole: {
+        // The whole line, however long its numbers, for a line the view had to cut: a long
+        // number broken into lines a screen wide.
+        constexpr qsizetype Width = 80;
+        QString text = cells(line).replace(u'\t', u' ');
+        for (qsizetype at = Width; at < text.size(); at += Width + 1)
+            text.insert(at, u'\n');
+        return text;
+    }
     case Qt::EditRole:
     case NumberRole:
         return toQString(line.number);

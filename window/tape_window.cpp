@@ -131,8 +131,8 @@ void TapeDelegate::paint(
     if (index.data(TapeModel::TotalRole).toBool()) {
         // An adding machine sets a total apart: a rule above it, and bold.
         const int y = rect.top() + 1;
-        painter->drawLine(columns.result.left() + columns.result.width() / 4, y,
-            columns.result.right(), y);
+        painter->drawLine(
+            columns.result.left() + columns.result.width() / 4, y, columns.result.right(), y);
         QFont bold = painter->font();
         bold.setBold(true);
         painter->setFont(bold);
@@ -187,8 +187,8 @@ void TapeDelegate::setModelData(
     if (number == index.data(TapeModel::NumberRole).toString()
         && op == index.data(TapeModel::OperatorRole).toString())
         return;
-    m_typer.correct(static_cast<std::size_t>(index.row()), number,
-        op.isEmpty() ? '\0' : op.front().toLatin1());
+    m_typer.correct(
+        static_cast<std::size_t>(index.row()), number, op.isEmpty() ? '\0' : op.front().toLatin1());
 }
 
 void TapeDelegate::updateEditorGeometry(
@@ -197,7 +197,8 @@ void TapeDelegate::updateEditorGeometry(
     editor->setGeometry(option.rect);
 }
 
-TapeView::TapeView(QWidget &calculator, QWidget *parent) : QListView(parent), m_calculator(calculator)
+TapeView::TapeView(QWidget &calculator, QWidget *parent)
+    : QListView(parent), m_calculator(calculator)
 { }
 
 void TapeView::keyPressEvent(QKeyEvent *event)
@@ -247,12 +248,17 @@ TapeWindow::TapeWindow(KeyTyper &typer, QWidget &calculator, const std::vector<Q
     m_view->setModel(m_model);
     m_view->setItemDelegate(new TapeDelegate(typer, m_view));
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setEditTriggers(
-        QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     m_view->setUniformItemSizes(true);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_view, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint &at) { showMenu(m_view->viewport()->mapToGlobal(at)); });
+    // A right click makes its line the current one and opens the menu there; the menu key opens
+    // it at the current line.
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        const QRect current = m_view->visualRect(m_view->currentIndex());
+        const bool onCurrent = m_view->indexAt(at) == m_view->currentIndex();
+        showMenu(m_view->viewport()->mapToGlobal(
+            onCurrent || !current.isValid() ? at : current.center()));
+    });
     connect(m_view, &TapeView::removeRequested, this, &TapeWindow::removeCurrent);
     connect(m_view, &TapeView::useRequested, this, &TapeWindow::useCurrent);
     connect(m_view, &TapeView::copyRequested, this, &TapeWindow::copySelected);
@@ -350,7 +356,8 @@ void TapeWindow::toggle()
 std::size_t TapeWindow::currentLine() const
 {
     const QModelIndex current = m_view->currentIndex();
-    return current.isValid() ? static_cast<std::size_t>(current.row()) : m_typer.tape().lines().size();
+    return current.isValid() ? static_cast<std::size_t>(current.row())
+                             : m_typer.tape().lines().size();
 }
 
 void TapeWindow::copySelected()

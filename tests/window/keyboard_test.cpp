@@ -738,7 +738,8 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
     const QRect calculatorGeometry = calculatorWindow()->geometry();
     const auto controlsOf = [](QWidget *window) {
         const auto children = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        return std::count_if(children.begin(), children.end(), [](QWidget *w) { return !w->isWindow(); });
+        return std::count_if(children.begin(), children.end(),
+            [](const QWidget *child) { return !child->isWindow(); });
     };
     const auto controls = controlsOf(calculatorWindow());
     type(QStringLiteral("2+3*4="));
@@ -751,7 +752,8 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
     QCOMPARE(controlsOf(calculatorWindow()), controls);
     QListView &list = tape->view();
     QAbstractItemModel *model = list.model();
-    QCOMPARE(model->index(2, 0).data(Qt::AccessibleTextRole), QStringLiteral("4., Equals, total 20"));
+    QCOMPARE(model->index(2, 0).data(Qt::AccessibleTextRole),
+        QStringLiteral("4., Equals, total 20"));
 
     // Keys the tape has no use for type on the calculator: a minus after "=" subtracts, a line of
     // its own, and the next number opens a fifth.
