@@ -52,7 +52,7 @@ void Tape::addKey(std::deque<TapeLine> &lines, char key, KeyStart start,
     const CalculatorState &after, std::string_view action)
 {
     if (key == 'R') {
-        lines.push_back({ .keys = "R" });
+        lines.emplace_back().keys = "R";
         return;
     }
     const bool open = !lines.empty() && !lines.back().isBreak() && lines.back().op == '\0';

@@ -63,9 +63,10 @@ void KeyTyper::addKey(std::string_view caption, KeyButton *key, std::function<vo
     // On the tape a key is its caption, and RESET ALL, the one key of a longer caption, is "R".
     const char tapeKey = caption.size() == 1 ? caption.front() : 'R';
     // clicked, not pressed: a key also works from the keyboard's Space bar.
-    connect(key, &QAbstractButton::clicked, this, [this, tapeKey, operation = std::move(operation)] {
-        step([&] { typeKey(tapeKey, operation); });
-    });
+    connect(key, &QAbstractButton::clicked, this,
+        [this, tapeKey, operation = std::move(operation)] {
+            step([&] { typeKey(tapeKey, operation); });
+        });
 }
 
 void KeyTyper::typeKey(char key, const std::function<void()> &operation)
