@@ -241,6 +241,8 @@ TapeWindow::TapeWindow(KeyTyper &typer, QWidget &calculator, const std::vector<Q
 
     m_model = new TapeModel(typer.tape(), this);
     typer.setTapeListener(m_model);
+    // Should the tape's window go first, the tape stops telling it; should the typer, nothing does.
+    connect(m_model, &QObject::destroyed, &typer, [&typer] { typer.setTapeListener(nullptr); });
     m_view = new TapeView(calculator, this);
     m_view->setObjectName(QStringLiteral("TapeLines"));
     //: What a screen reader says for the list of the tape's lines.
