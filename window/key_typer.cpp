@@ -288,7 +288,7 @@ bool KeyTyper::corrected(const std::optional<Snapshot> &shown)
 void KeyTyper::useLine(std::size_t line)
 {
     const auto &lines = m_tape.lines();
-    if (line >= lines.size())
+    if (line >= lines.size() || busy())
         return;
     const TapeLine &chosen = lines[line];
     paste(QString::fromStdString(chosen.number.empty() ? chosen.result : chosen.number));
