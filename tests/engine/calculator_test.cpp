@@ -610,7 +610,7 @@ const std::vector<TapeScript> tapeScripts = {
     { "CorrectionPutBack", "2+3X4=c1X{5}uy", "2. +|5. X 7|4. = 28", "28" },
     { "CorrectedOperator", "2+3X4=c0-{2}", "2. -|3. X -1|4. = -4", "-4" },
     { "CorrectedToNegative", "5+3=c1={-3}", "5. +|-3. = 2", "2" },
-    { "CorrectedToZeroDivisor", "8/2=7", std::string("8. /|2. = 4|7."), "7." },
+    { "DivisionBeforeItsCorrection", "8/2=7", "8. /|2. = 4|7.", "7." },
     { "CorrectedDivisorShowsNoBox", "8/2=7c1={0}", std::string("8. /|0. = ") + Z + "|7.", "7." },
     { "OpenNumberCorrected", "2+3X4c2_{45}", "2. +|3. X 5|45.", "45." },
     { "Deletion", "2+3X4=d1", "2. +|4. = 6", "6" },
