@@ -76,6 +76,11 @@
         <extracomment>What the label under &quot;Just Did:&quot; is for, said by a screen reader after its text (such as &quot;Plus(+)&quot;, which stays in English).</extracomment>
         <translation>لوحة الإجراءات: ما فعلته الآلة الحاسبة للتو</translation>
     </message>
+    <message>
+        <source>&amp;Tape</source>
+        <extracomment>In the readout&apos;s context menu: opens or closes the tape, the list of every number typed.</extracomment>
+        <translation>ال&amp;شريط</translation>
+    </message>
 </context>
 <context>
     <name>tallimax::KeyTyper</name>
@@ -113,6 +118,136 @@
         <source>%1, %2</source>
         <extracomment>Said by a screen reader after a step: the action panel&apos;s text, then the readout&apos;s.</extracomment>
         <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>Not corrected: close the warning first.</source>
+        <extracomment>Shown by the readout, and said by a screen reader, when the tape is corrected while the division-by-zero warning is open.</extracomment>
+        <translation>لم يُصحَّح: أغلق التحذير أولًا.</translation>
+    </message>
+    <message>
+        <source>Not corrected: the number is too long.</source>
+        <extracomment>Shown by the readout, and said by a screen reader: a corrected number over 10,000 characters or keys.</extracomment>
+        <translation>لم يُصحَّح: العدد أطول من اللازم.</translation>
+    </message>
+    <message>
+        <source>Not corrected: the text is not a number.</source>
+        <extracomment>Shown by the readout, and said by a screen reader: the tape&apos;s line was given a text that is not one number.</extracomment>
+        <translation>لم يُصحَّح: النص ليس عددًا.</translation>
+    </message>
+    <message>
+        <source>Total now %1</source>
+        <extracomment>Said by a screen reader after a line of the tape was corrected or removed; %1 is the running result the tape now comes to.</extracomment>
+        <translation>الإجمالي الآن %1</translation>
+    </message>
+    <message>
+        <source>Tape cleared</source>
+        <extracomment>Said by a screen reader when the tape was emptied.</extracomment>
+        <translation>أُفرغ الشريط</translation>
+    </message>
+</context>
+<context>
+    <name>tallimax::TapeModel</name>
+    <message>
+        <source>Reset all</source>
+        <extracomment>Said by a screen reader for the tape&apos;s line that RESET ALL draws.</extracomment>
+        <translation>صفّر الكل</translation>
+    </message>
+    <message>
+        <source>total %1</source>
+        <extracomment>Part of what a screen reader says for a tape line ending with &quot;=&quot;: &quot;34, equals, total 46&quot;.</extracomment>
+        <translation>الإجمالي %1</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <extracomment>Part of what a screen reader says for a tape line whose operator worked out a running result: &quot;3, multiply, result 5&quot;.</extracomment>
+        <translation>النتيجة %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins the parts of a tape line said by a screen reader: number, operator, result.</extracomment>
+        <translation>، </translation>
+    </message>
+</context>
+<context>
+    <name>tallimax::TapeWindow</name>
+    <message>
+        <source>Number</source>
+        <extracomment>What a screen reader says for the box that corrects a tape line&apos;s number.</extracomment>
+        <translation>العدد</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <extracomment>What a screen reader says for the list that changes a tape line&apos;s operator.</extracomment>
+        <translation>العامل</translation>
+    </message>
+    <message>
+        <source>Tallimax tape</source>
+        <extracomment>The title of the window that lists every number typed, with its operator and result.</extracomment>
+        <translation>شريط Tallimax</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <extracomment>What a screen reader says for the list of the tape&apos;s lines.</extracomment>
+        <translation>الشريط</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <extracomment>In the tape&apos;s context menu: corrects the line&apos;s number or operator.</extracomment>
+        <translation>&amp;عدّل</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <extracomment>In the tape&apos;s context menu: types the line&apos;s number into the calculator.</extracomment>
+        <translation>ا&amp;ستخدم</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>In the tape&apos;s context menu: copies the selected lines, a tab between columns.</extracomment>
+        <translation>ا&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <extracomment>In the tape&apos;s context menu: removes the line&apos;s number and operator.</extracomment>
+        <translation>ا&amp;حذف</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <extracomment>In the tape&apos;s context menu: selects every line.</extracomment>
+        <translation>اختر ال&amp;كل</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <extracomment>In the tape&apos;s context menu: empties the tape; the calculator stays as it is.</extracomment>
+        <translation>أ&amp;فرغ</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape, %n line(s)</source>
+        <extracomment>Said by a screen reader when the tape opens; %n is how many lines it holds.</extracomment>
+        <translation>
+            <numerusform>الشريط، لا أسطر</numerusform>
+            <numerusform>الشريط، سطر واحد</numerusform>
+            <numerusform>الشريط، سطران</numerusform>
+            <numerusform>الشريط، %n أسطر</numerusform>
+            <numerusform>الشريط، %n سطرًا</numerusform>
+            <numerusform>الشريط، %n سطر</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n line(s)</source>
+        <extracomment>Said by a screen reader after the tape&apos;s Copy; %n is how many lines were copied.</extracomment>
+        <translation>
+            <numerusform>لم يُنسخ أي سطر</numerusform>
+            <numerusform>نُسخ سطر واحد</numerusform>
+            <numerusform>نُسخ سطران</numerusform>
+            <numerusform>نُسخت %n أسطر</numerusform>
+            <numerusform>نُسخ %n سطرًا</numerusform>
+            <numerusform>نُسخ %n سطر</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No line to delete.</source>
+        <extracomment>Shown under the tape, and said by a screen reader, when Delete finds no line.</extracomment>
+        <translation>لا يوجد سطر لحذفه.</translation>
     </message>
 </context>
 </TS>

@@ -76,6 +76,11 @@
         <extracomment>What the label under &quot;Just Did:&quot; is for, said by a screen reader after its text (such as &quot;Plus(+)&quot;, which stays in English).</extracomment>
         <translation>Pannello delle azioni: cosa ha appena fatto la calcolatrice</translation>
     </message>
+    <message>
+        <source>&amp;Tape</source>
+        <extracomment>In the readout&apos;s context menu: opens or closes the tape, the list of every number typed.</extracomment>
+        <translation>&amp;Nastro</translation>
+    </message>
 </context>
 <context>
     <name>tallimax::KeyTyper</name>
@@ -113,6 +118,128 @@
         <source>%1, %2</source>
         <extracomment>Said by a screen reader after a step: the action panel&apos;s text, then the readout&apos;s.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Not corrected: close the warning first.</source>
+        <extracomment>Shown by the readout, and said by a screen reader, when the tape is corrected while the division-by-zero warning is open.</extracomment>
+        <translation>Non corretto: chiudere prima l’avviso.</translation>
+    </message>
+    <message>
+        <source>Not corrected: the number is too long.</source>
+        <extracomment>Shown by the readout, and said by a screen reader: a corrected number over 10,000 characters or keys.</extracomment>
+        <translation>Non corretto: il numero è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>Not corrected: the text is not a number.</source>
+        <extracomment>Shown by the readout, and said by a screen reader: the tape&apos;s line was given a text that is not one number.</extracomment>
+        <translation>Non corretto: il testo non è un numero.</translation>
+    </message>
+    <message>
+        <source>Total now %1</source>
+        <extracomment>Said by a screen reader after a line of the tape was corrected or removed; %1 is the running result the tape now comes to.</extracomment>
+        <translation>Totale ora %1</translation>
+    </message>
+    <message>
+        <source>Tape cleared</source>
+        <extracomment>Said by a screen reader when the tape was emptied.</extracomment>
+        <translation>Nastro svuotato</translation>
+    </message>
+</context>
+<context>
+    <name>tallimax::TapeModel</name>
+    <message>
+        <source>Reset all</source>
+        <extracomment>Said by a screen reader for the tape&apos;s line that RESET ALL draws.</extracomment>
+        <translation>Azzera tutto</translation>
+    </message>
+    <message>
+        <source>total %1</source>
+        <extracomment>Part of what a screen reader says for a tape line ending with &quot;=&quot;: &quot;34, equals, total 46&quot;.</extracomment>
+        <translation>totale %1</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <extracomment>Part of what a screen reader says for a tape line whose operator worked out a running result: &quot;3, multiply, result 5&quot;.</extracomment>
+        <translation>risultato %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins the parts of a tape line said by a screen reader: number, operator, result.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>tallimax::TapeWindow</name>
+    <message>
+        <source>Number</source>
+        <extracomment>What a screen reader says for the box that corrects a tape line&apos;s number.</extracomment>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <extracomment>What a screen reader says for the list that changes a tape line&apos;s operator.</extracomment>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Tallimax tape</source>
+        <extracomment>The title of the window that lists every number typed, with its operator and result.</extracomment>
+        <translation>Nastro di Tallimax</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <extracomment>What a screen reader says for the list of the tape&apos;s lines.</extracomment>
+        <translation>Nastro</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <extracomment>In the tape&apos;s context menu: corrects the line&apos;s number or operator.</extracomment>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <extracomment>In the tape&apos;s context menu: types the line&apos;s number into the calculator.</extracomment>
+        <translation>&amp;Usa</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>In the tape&apos;s context menu: copies the selected lines, a tab between columns.</extracomment>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <extracomment>In the tape&apos;s context menu: removes the line&apos;s number and operator.</extracomment>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <extracomment>In the tape&apos;s context menu: selects every line.</extracomment>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <extracomment>In the tape&apos;s context menu: empties the tape; the calculator stays as it is.</extracomment>
+        <translation>S&amp;vuota</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape, %n line(s)</source>
+        <extracomment>Said by a screen reader when the tape opens; %n is how many lines it holds.</extracomment>
+        <translation>
+            <numerusform>Nastro, %n riga</numerusform>
+            <numerusform>Nastro, %n righe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n line(s)</source>
+        <extracomment>Said by a screen reader after the tape&apos;s Copy; %n is how many lines were copied.</extracomment>
+        <translation>
+            <numerusform>%n riga copiata</numerusform>
+            <numerusform>%n righe copiate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No line to delete.</source>
+        <extracomment>Shown under the tape, and said by a screen reader, when Delete finds no line.</extracomment>
+        <translation>Nessuna riga da eliminare.</translation>
     </message>
 </context>
 </TS>
