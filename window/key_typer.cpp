@@ -240,6 +240,10 @@ bool KeyTyper::correct(std::size_t line, const QString &number, char op)
 {
     if (busy())
         return false;
+    // A line that came with no number typed keeps none: only its operator changes.
+    const auto &lines = m_tape.lines();
+    if (line < lines.size() && lines[line].number.empty() && number.trimmed().isEmpty())
+        return corrected(m_tape.correct(line, {}, op, snapshot()));
     const paste::Reading reading = paste::readPastedText(number.toStdString(),
         keyboard::systemDecimalSeparator(), keyboard::systemGroupSeparator());
     // One number, with its sign: the minus key and then digits and the point.
@@ -272,13 +276,15 @@ bool KeyTyper::corrected(const std::optional<Snapshot> &shown)
         return false;
     if (m_message != nullptr)
         m_message->hide();
+    emit said({});
     m_engine.restore(*shown);
-    // The running result the corrected tape comes to, or the readout before any.
+    // The running result of the calculation since the last RESET ALL, or the readout before any.
     const auto &lines = m_tape.lines();
-    const auto last = std::find_if(
-        lines.rbegin(), lines.rend(), [](const TapeLine &line) { return !line.result.empty(); });
-    const QString total =
-        last != lines.rend() ? QString::fromStdString(last->result) : m_readout.text();
+    const auto last = std::find_if(lines.rbegin(), lines.rend(),
+        [](const TapeLine &line) { return line.isBreak() || !line.result.empty(); });
+    const QString total = last != lines.rend() && !last->isBreak()
+        ? QString::fromStdString(last->result)
+        : m_readout.text();
     //: Said by a screen reader after a line of the tape was corrected or removed; %1 is the
     //: running result the tape now comes to.
     m_announcer->announce(tr("Total now %1").arg(total));

@@ -89,7 +89,8 @@ public:
     const History &history() const { return m_tape.history(); }
 
 signals:
-    // A message was said by the readout, for whoever shows it elsewhere too.
+    // A message was said by the readout, for whoever shows it elsewhere too; an empty one when a
+    // correction was made, which leaves nothing to say.
     void said(const QString &text);
 
 protected:

@@ -3,6 +3,7 @@
 #include "window/tape_model.h"
 
 #include "window/calculator_window.h"
+#include "window/keyboard.h"
 #include "window/layout.h"
 
 #include <algorithm>
@@ -44,8 +45,15 @@ QString TapeModel::sentence(const TapeLine &line)
         //: Said by a screen reader for the tape's line that RESET ALL draws.
         return tr("Reset all");
     QStringList parts;
-    if (!line.number.empty())
-        parts << toQString(line.number);
+    if (!line.number.empty()) {
+        // A number being typed ends with the separator, which read aloud before the comma
+        // joining the parts would be heard as a pause or a stray comma.
+        QString number = toQString(line.number);
+        const QString separator = QString::fromStdString(keyboard::systemDecimalSeparator());
+        if (number.endsWith(separator) && number.size() > separator.size())
+            number.chop(separator.size());
+        parts << number;
+    }
     if (line.op != '\0')
         parts << spokenOperator(line.op);
     if (!line.message.empty())

@@ -148,8 +148,10 @@ void TapeDelegate::paint(
 
 QSize TapeDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
+    // As wide as the list, whatever the line's texts: the columns share that width, and a long
+    // number or message is cut rather than scrolled out of view.
     const QSize size = QStyledItemDelegate::sizeHint(option, index);
-    return { size.width(), std::max(size.height(), option.fontMetrics.height() + 6) };
+    return { 0, std::max(size.height(), option.fontMetrics.height() + 6) };
 }
 
 QWidget *TapeDelegate::createEditor(
@@ -252,6 +254,7 @@ TapeWindow::TapeWindow(KeyTyper &typer, QWidget &calculator, const std::vector<Q
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     m_view->setUniformItemSizes(true);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     // A right click makes its line the current one and opens the menu there; the menu key opens
     // it at the current line.
@@ -406,6 +409,10 @@ void TapeWindow::useCurrent()
 
 void TapeWindow::showMessage(const QString &text)
 {
+    if (text.isEmpty()) {
+        m_message->hide();
+        return;
+    }
     m_message->setText(text);
     m_message->show();
     m_messageEnd.start();

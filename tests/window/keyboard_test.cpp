@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -753,7 +754,7 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
     QListView &list = tape->view();
     QAbstractItemModel *model = list.model();
     QCOMPARE(model->index(2, 0).data(Qt::AccessibleTextRole),
-        QStringLiteral("4., Equals, total 20"));
+        QStringLiteral("4, Equals, total 20"));
 
     // Keys the tape has no use for type on the calculator: a minus after "=" subtracts, a line of
     // its own, and the next number opens a fifth.
@@ -765,11 +766,13 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
 
     // F2 edits the second line in place; Return keeps the correction, Escape drops one.
     list.setCurrentIndex(model->index(1, 0));
-    const auto edit = [&](const QString &text, int end) {
+    const auto edit = [&](const QString &text, int end, const QString &op = {}) {
         QTest::keyClick(tapeHandle, Qt::Key_F2);
         auto *number = qobject_cast<QLineEdit *>(QApplication::focusWidget());
         QVERIFY(number != nullptr);
         number->setText(text);
+        if (!op.isEmpty())
+            number->parentWidget()->findChild<QComboBox *>()->setCurrentText(op);
         QTest::keyClick(number, static_cast<Qt::Key>(end));
         // The view keeps the edit once the key has been handled.
         QCoreApplication::processEvents();
@@ -783,6 +786,12 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
     QCOMPARE(model->index(1, 0).data(Qt::DisplayRole), QStringLiteral("5.\tX\t7"));
     QCOMPARE(m_announcer.said.last(), QStringLiteral("Not corrected: the text is not a number."));
     QCOMPARE(m_clicked.size(), 8);
+    // A line with no number changes its operator alone.
+    list.setCurrentIndex(model->index(3, 0));
+    edit({}, Qt::Key_Return, QStringLiteral("+"));
+    QCOMPARE(model->index(3, 0).data(Qt::DisplayRole), QStringLiteral("\t+\t"));
+    QTest::keyClick(tapeHandle, Qt::Key_Z, Qt::ControlModifier);
+    list.setCurrentIndex(model->index(1, 0));
 
     // Delete takes the line's number and operator away; Ctrl+Z, sent here too, brings it back.
     QTest::keyClick(tapeHandle, Qt::Key_Delete);
