@@ -220,24 +220,28 @@
         <extracomment>In the tape&apos;s context menu: empties the tape; the calculator stays as it is.</extracomment>
         <translation>&amp;پاک کردن</translation>
     </message>
-    <message numerus="yes">
-        <source>Tape, %n line(s)</source>
-        <extracomment>Said by a screen reader when the tape opens; %n is how many lines it holds.</extracomment>
-        <translation>
-            <numerusform>نوار، %n سطر</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Copied %n line(s)</source>
-        <extracomment>Said by a screen reader after the tape&apos;s Copy; %n is how many lines were copied.</extracomment>
-        <translation>
-            <numerusform>%n سطر رونوشت شد</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No line to delete.</source>
         <extracomment>Shown under the tape, and said by a screen reader, when Delete finds no line.</extracomment>
         <translation>سطری برای حذف نیست.</translation>
+    </message>
+    <message>
+        <source>Tape, 1 line</source>
+        <extracomment>Said by a screen reader when the tape opens holding one line.</extracomment>
+        <translation>نوار، یک سطر</translation>
+    </message>
+    <message>
+        <source>Tape, %1 lines</source>
+        <translation>نوار، %1 سطر</translation>
+    </message>
+    <message>
+        <source>Copied 1 line</source>
+        <extracomment>Said by a screen reader after the tape&apos;s Copy of one line.</extracomment>
+        <translation>یک سطر رونوشت شد</translation>
+    </message>
+    <message>
+        <source>Copied %1 lines</source>
+        <translation>%1 سطر رونوشت شد</translation>
     </message>
 </context>
 </TS>
