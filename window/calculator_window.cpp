@@ -291,13 +291,16 @@ void CalculatorWindow::createActions()
     m_showTape->setCheckable(true);
 }
 
+TapeWindow *CalculatorWindow::tapeWindow()
+{
+    return m_tape.data();
+}
+
 // Made the first time, so that a start without the tape costs nothing more.
 void CalculatorWindow::toggleTape()
 {
-    if (m_tape == nullptr) {
+    if (m_tape.isNull())
         m_tape = new TapeWindow(*m_typer, *this, { m_paste, m_undo, m_redo });
-        connect(m_tape, &QObject::destroyed, this, [this] { m_tape = nullptr; });
-    }
     m_tape->toggle();
 }
 
@@ -309,7 +312,7 @@ void CalculatorWindow::showReadoutMenu(const QPoint &globalPosition)
     m_paste->setEnabled(clipboard != nullptr && clipboard->hasText());
     m_undo->setEnabled(m_typer->canUndo());
     m_redo->setEnabled(m_typer->canRedo());
-    m_showTape->setChecked(m_tape != nullptr && m_tape->isVisible());
+    m_showTape->setChecked(tapeWindow() != nullptr && tapeWindow()->isVisible());
     // Made on demand: most sessions never open it, and the window opens sooner without it.
     QMenu menu(this);
     menu.addActions({ m_copy, m_paste, m_undo, m_redo });

@@ -7,6 +7,7 @@
 #include "window/layout.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -40,7 +41,7 @@ public:
     Calculator &calculator() { return *m_calculator; }
     KeyTyper &typer() { return *m_typer; }
     // The tape's window, made the first time it opens; null until then.
-    TapeWindow *tapeWindow() { return m_tape; }
+    TapeWindow *tapeWindow();
     // Opens the tape beside the window, or closes it, as Ctrl+H does.
     void toggleTape();
 
@@ -74,7 +75,8 @@ private:
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     QAction *m_showTape = nullptr;
-    TapeWindow *m_tape = nullptr;
+    // A child window, which goes with this one.
+    QPointer<TapeWindow> m_tape;
 };
 
 } // namespace tallimax
