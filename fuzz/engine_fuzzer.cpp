@@ -26,13 +26,20 @@
 //                     type exactly the keys of the values written
 //   W k F P B         the same, and then the calculation with the fault F at the place P put in
 //                     (see putFault): it must be refused whole
-// Every key, reset and load, and every paste that types keys, is one step of a history, which
-// takes steps back and puts them back.
+//   e l o k B / d l   corrects tape line l (modulo one more than the lines) to the number keys
+//                     of the k bytes B (digits and the point, after a minus when o / 6 is odd)
+//                     and the operator o % 6 of none + - X / =, or removes it; then takes that
+//                     back and puts it back, which must each restore exactly what was
+//   K                 clears the tape, the same way
+// Every key, reset and load, and every paste that types keys, is one step of the tape, which
+// takes steps back and puts them back. Unless a load or a separator change came after the tape's
+// first line, its keys typed again from before that line must make it and the calculator again.
 
 #include "fuzz/written_calculation.h"
 
 #include "engine/calculator.h"
 #include "engine/history.h"
+#include "engine/tape.h"
 #include "window/paste_text.h"
 
 #include <algorithm>
@@ -46,6 +53,7 @@
 #include <deque>
 #include <initializer_list>
 #include <iostream>
+#include <numeric>
 #include <optional>
 #include <span>
 #include <string>
@@ -70,6 +78,13 @@ constexpr std::string_view KeyCaptions = "0123456789.+-X/=";
 // readout, so typing thousands of digits costs the square of their count, and a run of digit
 // commands types as long a number already.
 constexpr std::size_t MaxTypedPaste = 2000;
+
+// Bounds small enough that long inputs make the tape let its oldest lines go; and how much an input
+// may type again in all, as the tape is typed again after every command: a line costs the square
+// of its keys, as each key of a number reads all of it.
+constexpr std::size_t TapeLines = 20;
+constexpr std::size_t TapeBytes = std::size_t{ 4 } << 10U;
+constexpr std::size_t ReplayBudget = 50'000;
 
 [[noreturn]] void fail(std::string_view what, std::string_view text)
 {
@@ -293,10 +308,14 @@ Evaluation expectedEvaluation(
     return { value, action };
 }
 
-class Session
+class Session : public TapeListener
 {
 public:
-    Session() { m_calculator.Form_Load(); }
+    Session()
+    {
+        m_calculator.Form_Load();
+        m_tape.setListener(this);
+    }
 
     void run(std::span<const std::uint8_t> input)
     {
@@ -353,10 +372,57 @@ public:
                     pasteFaulty(bytes);
                 break;
             }
+            case 'e': {
+                if (left < 3)
+                    return;
+                const std::size_t line = input[i + 1] % (m_tape.lines().size() + 1);
+                const std::uint8_t op = input[i + 2];
+                const std::size_t length = std::min<std::size_t>(input[i + 3], left - 3);
+                std::string keys = op / 6 % 2 != 0 ? "-" : "";
+                for (const std::uint8_t byte : input.subspan(i + 4, length))
+                    keys += "0123456789."[byte % 11];
+                i += 3 + length;
+                retype(line == m_tape.lines().size() || m_tape.lines()[line].isBreak(),
+                    [&] { return m_tape.correct(line, keys, "\0+-X/="[op % 6], snapshot()); });
+                break;
+            }
+            case 'd': {
+                if (left < 1)
+                    return;
+                const std::size_t line = input[++i] % (m_tape.lines().size() + 1);
+                retype(
+                    line == m_tape.lines().size(), [&] { return m_tape.remove(line, snapshot()); });
+                break;
+            }
+            case 'K':
+                retype(
+                    m_tape.lines().empty(), [this] { return clearTape(); }, true);
+                break;
             default:
                 control(command);
             }
+            checkTape();
         }
+    }
+
+    void linesReplaced(std::size_t first, std::size_t removed, std::size_t added) override
+    {
+        const std::deque<TapeLine> &lines = m_tape.lines();
+        check(first + removed == m_lineKeys.size() && first + added == lines.size(),
+            "the tape told of other lines than it changed");
+        m_lineKeys.resize(first);
+        for (std::size_t i = first; i < lines.size(); ++i)
+            m_lineKeys.push_back(lines[i].keys);
+    }
+
+    // The calculator before the first line kept is then the one after the lines that went.
+    void oldestDropped(std::size_t count) override
+    {
+        const auto end = m_lineKeys.begin() + static_cast<std::ptrdiff_t>(count);
+        std::deque<TapeLine> lines;
+        m_base = typeAgain(m_base, std::accumulate(m_lineKeys.begin(), end, std::string()), lines);
+        m_lineKeys.erase(m_lineKeys.begin(), end);
+        ++m_trims;
     }
 
 private:
@@ -367,6 +433,8 @@ private:
         Snapshot snapshot;
         std::string separator;
         bool relaxed = false;
+        bool tapeChecked = false;
+        std::optional<Snapshot> base; // before the tape's first line, kept by a clearing step
     };
 
     static bool isCaption(char c)
@@ -410,6 +478,7 @@ private:
 
     void useSpelling(std::size_t index)
     {
+        m_tapeChecked = false;
         m_spelling = fuzz::Spellings[index];
         m_separator = std::string(m_spelling.decimal);
     }
@@ -417,13 +486,16 @@ private:
     void typeKey(char caption)
     {
         switch (caption) {
-        case '.':
+        case '.': {
+            const CalculatorState before = m_calculator.state();
             m_view.clear();
             m_calculator.Decimal_Click();
+            onTape('.', before);
             afterCall();
             check(
                 m_view.calls().changedNothingButTheReadout(), "the point changed the action panel");
             return;
+        }
         case '/':
             operatorKey(0);
             return;
@@ -447,6 +519,7 @@ private:
     void load()
     {
         m_relaxed = false;
+        m_tapeChecked = false;
         m_view.clear();
         m_calculator.Form_Load();
         afterCall();
@@ -454,15 +527,106 @@ private:
 
     Snapshot snapshot() const { return { m_calculator.state(), m_view.action() }; }
 
-    // Runs the typing as one step of the history, as the window does with a key or a paste.
+    // Runs the typing as one step of the tape, as the window does with a key or a paste.
     template <typename Typing> void step(Typing typing)
     {
-        Snapshot before = snapshot();
-        m_undo.push_back({ before, m_separator, m_relaxed });
+        const Snapshot before = snapshot();
+        m_undo.push_back({ before, m_separator, m_relaxed, m_tapeChecked, std::nullopt });
         m_redo.clear();
-        m_history.record(std::move(before));
-        followBounds();
+        // An empty tape starts again from here; from a readout of two separators only loosely.
+        if (m_tape.lines().empty()) {
+            m_base = before;
+            m_tapeChecked = !m_relaxed;
+        }
+        m_tape.beginStep(before);
         typing();
+        m_tape.endStep();
+        followBounds();
+    }
+
+    // A correction, a removal or a clearing is one step, which taking back and putting back must
+    // undo and redo exactly, unless the lines before it went meanwhile. There is none past the
+    // last line, a break has no number to correct, and an empty tape nothing to clear.
+    template <typename Change> void retype(bool refused, Change change, bool clearing = false)
+    {
+        const std::deque<TapeLine> before = m_tape.lines();
+        const std::size_t trims = m_trims;
+        m_undo.push_back({ snapshot(), m_separator, m_relaxed, m_tapeChecked,
+            clearing ? std::optional(m_base) : std::nullopt });
+        const std::optional<Snapshot> given = change();
+        check(given.has_value() != refused, "a change refused, or made where there is none");
+        if (!given)
+            m_undo.pop_back();
+        else
+            m_redo.clear();
+        followBounds();
+        if (!given)
+            return;
+        if (clearing) {
+            m_base = *given;
+            m_tapeChecked = !m_relaxed;
+        }
+        // Typed again under another separator than its first keys, it may show both.
+        m_relaxed = m_relaxed || !m_tapeChecked;
+        m_calculator.restore(*given);
+        afterCall();
+        const std::deque<TapeLine> after = m_tape.lines();
+        check(m_trims != trims
+                || (takeBack() && m_tape.lines() == before && putBack() && snapshot() == *given
+                    && m_tape.lines() == after),
+            "a change of the tape taken back and put back is not as it was");
+    }
+
+    std::optional<Snapshot> clearTape()
+    {
+        const bool empty = m_tape.lines().empty();
+        m_tape.clear(snapshot());
+        return empty ? std::nullopt : std::optional(snapshot());
+    }
+
+    // The tape within its bounds and as its listener was told; and, where it holds, its keys
+    // typed again from the calculator before its first line make the same lines and calculator.
+    void checkTape()
+    {
+        const std::deque<TapeLine> &lines = m_tape.lines();
+        std::size_t bytes = 0;
+        std::size_t cost = 0;
+        for (const TapeLine &line : lines) {
+            bytes += History::bytesOf(line);
+            cost += line.keys.size() * line.keys.size();
+        }
+        check(lines.size() <= TapeLines + TapeLines / 100
+                && (bytes <= TapeBytes || lines.size() == 1),
+            "the tape outgrew its bounds");
+        check(bytes == m_tape.bytes(), "the tape's memory does not add up");
+        check(std::ranges::equal(lines, m_lineKeys, {}, &TapeLine::keys),
+            "the tape's listener was told of other lines");
+        if (!m_tapeChecked || lines.empty() || cost > m_replayBudget)
+            return;
+        m_replayBudget -= cost;
+        const std::string keys =
+            std::accumulate(m_lineKeys.begin(), m_lineKeys.end(), std::string());
+        std::deque<TapeLine> again;
+        check(typeAgain(m_base, keys, again) == snapshot(), "the tape's keys type another state");
+        check(again == lines, "the tape's keys make other lines", keys);
+    }
+
+    // Types the keys on a calculator of its own standing at `from`, and their lines.
+    Snapshot typeAgain(const Snapshot &from, std::string_view keys, std::deque<TapeLine> &lines)
+    {
+        static const bool anySeparator = true;
+        CheckingView view(m_separator, anySeparator);
+        Calculator calculator(view, m_separatorSource);
+        calculator.restore(from);
+        for (const char key : keys) {
+            const KeyStart start = KeyStart::of(calculator.state());
+            view.clear();
+            pressKey(calculator, key);
+            const auto &actions = view.calls().actions;
+            Tape::addKey(
+                lines, key, start, calculator.state(), actions.empty() ? "" : actions.back());
+        }
+        return { calculator.state(), view.action() };
     }
 
     // The history lets the steps furthest from now go to stay within its bounds: the oldest to
@@ -486,10 +650,10 @@ private:
 
     // Takes the last step back, as Backspace does: the calculator must be exactly as it was
     // before that step. False when there is none.
-    bool takeBack() { return restore(m_history.undo(snapshot()), m_undo, m_redo, "taking back"); }
+    bool takeBack() { return restore(m_tape.undo(snapshot()), m_undo, m_redo, "taking back"); }
 
     // Puts back the last step taken back: the calculator must be exactly as it was after it.
-    bool putBack() { return restore(m_history.redo(snapshot()), m_redo, m_undo, "putting back"); }
+    bool putBack() { return restore(m_tape.redo(snapshot()), m_redo, m_undo, "putting back"); }
 
     // Shows what the history gave, which must be the model's last step `from`; now goes to `to`.
     bool restore(std::optional<Snapshot> given, std::deque<Step> &from, std::deque<Step> &to,
@@ -503,13 +667,17 @@ private:
         check(!from.empty(), "the history has a step where there is none");
         const Step expected = std::move(from.back());
         from.pop_back();
-        to.push_back({ snapshot(), m_separator, m_relaxed });
+        to.push_back({ snapshot(), m_separator, m_relaxed, m_tapeChecked,
+            expected.base ? std::optional(m_base) : std::nullopt });
+        if (expected.base)
+            m_base = *expected.base;
         followBounds();
         check(*given == expected.snapshot, "a step taken back or put back gave another state",
             given->state.ReadoutText);
 
         // A snapshot taken under another separator holds numbers written with that one.
         m_relaxed = expected.relaxed || expected.separator != m_separator;
+        m_tapeChecked = expected.tapeChecked && expected.separator == m_separator;
         m_view.clear();
         m_calculator.restore(*given);
         const CheckingView::Calls &calls = m_view.calls();
@@ -618,8 +786,10 @@ private:
     void reset()
     {
         m_relaxed = false;
+        const CalculatorState before = m_calculator.state();
         m_view.clear();
         m_calculator.rset_Click();
+        onTape('R', before);
         afterCall();
         check(m_view.calls().actions.size() == 1 && m_view.calls().actions.back() == texts::Action,
             "reset without \"Action\"");
@@ -634,6 +804,7 @@ private:
             ignored(before);
             return;
         }
+        onTape(NumberCaptions[static_cast<std::size_t>(index)][0], before);
         afterCall();
         check(m_view.calls().changedNothingButTheReadout(), "a digit changed the action panel");
     }
@@ -647,6 +818,7 @@ private:
             ignored(before);
             return;
         }
+        onTape(OperatorCaptions[static_cast<std::size_t>(index)][0], before);
         afterCall();
         // Only a second operand typed after the first one leads to an evaluation.
         const bool evaluated = before.OperandCount == 1 && IsText(before.InputState, "NUMS");
@@ -654,6 +826,14 @@ private:
             check(m_view.calls().changedNothingButTheReadout(), "action without an evaluation");
         else if (!m_relaxed)
             checkEvaluation(before, OperatorCaptions[static_cast<std::size_t>(index)]);
+    }
+
+    // Puts the key just typed on the tape, with what it wrote on the action panel.
+    void onTape(char key, const CalculatorState &before)
+    {
+        const auto &actions = m_view.calls().actions;
+        m_tape.typed(key, KeyStart::of(before), m_calculator.state(),
+            actions.empty() ? std::string_view() : actions.back());
     }
 
     void ignored(const CalculatorState &before)
@@ -742,10 +922,19 @@ private:
     std::string m_separator = std::string(m_spelling.decimal);
     bool m_relaxed = false;
     CheckingView m_view{ m_separator, m_relaxed };
-    Calculator m_calculator{ m_view, [this] {
-                                return m_separator;
-                            } };
-    History m_history;
+    DecimalSeparatorSource m_separatorSource{ [this] {
+        return m_separator;
+    } };
+    Calculator m_calculator{ m_view, m_separatorSource };
+    Tape m_tape{ m_separatorSource, TapeLines, TapeBytes };
+    const History &m_history = m_tape.history();
+    // The calculator before the tape's first line, whether the tape's keys typed again from it
+    // must come to the calculator as it is, and each line's keys as the listener was told.
+    Snapshot m_base;
+    bool m_tapeChecked = true;
+    std::deque<std::string> m_lineKeys;
+    std::size_t m_trims = 0;
+    std::size_t m_replayBudget = ReplayBudget;
     // The steps the history must hold, oldest first, both ways.
     std::deque<Step> m_undo;
     std::deque<Step> m_redo;
