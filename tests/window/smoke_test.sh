@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program in a virtual X server with no window manager, finds its window by title,
 # checks its size, that it cannot be resized, that keys typed reach it and take steps back and put
-# them back, then closes it.
+# them back, that Ctrl+H opens and closes the tape beside it, then closes it.
 # Usage: smoke_test.sh path/to/tallimax
 set -eu
 
@@ -15,7 +15,8 @@ if [ "${2:-}" != "--inside-x" ]; then
         echo "xvfb-run is not installed: skipping the smoke test"
         exit "$skip"
     fi
-    exec xvfb-run -a -s "-screen 0 800x600x24 -noreset" sh "$0" "$program" --inside-x
+    # Wide enough for the tape beside the calculator.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" sh "$0" "$program" --inside-x
 fi
 
 fail() {
@@ -50,10 +51,10 @@ focus_window() {
     xdotool getwindowfocus 2>/dev/null || echo none
 }
 
-# Waits up to five seconds for the keyboard focus to reach the window.
+# Waits up to five seconds for the keyboard focus to reach the window, or the window $2.
 wait_for_focus() {
     tries=50
-    while [ "$(focus_window)" != "$window" ]; do
+    while [ "$(focus_window)" != "${2:-$window}" ]; do
         tries=$((tries - 1))
         [ "$tries" -gt 0 ] || fail "$1: the keyboard focus is on $(focus_window), not on the window"
         sleep 0.1
@@ -92,6 +93,32 @@ expect_warning "Ctrl+Z brought back no calculation" Escape 8 slash 0 Delete ctrl
 expect_warning "Ctrl+Shift+Z put back no digit" Escape 8 slash 0 BackSpace ctrl+shift+z equal
 expect_warning "Ctrl+Y put back no digit" Escape 8 slash 0 ctrl+z ctrl+y equal
 
+# Where the window is and its size: x y width height.
+geometry() {
+    xwininfo -id "$1" | sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' | xargs
+}
+calculator=$(geometry "$window")
+xdotool key ctrl+h
+tape=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tallimax tape$' | head -n 1) || true
+[ -n "$tape" ] || fail "Ctrl+H showed no window titled 'Tallimax tape'"
+# With no window manager, the tape stands where the program put it: beside the calculator.
+# shellcheck disable=SC2046,SC2086 # four numbers each, split on purpose
+set -- $calculator $(geometry "$tape")
+[ $(($5 >= $1 + $3 || $5 + $7 <= $1 || $6 >= $2 + $4 || $6 + $8 <= $2)) = 1 ] \
+    || fail "the tape ($5,$6 $7x$8) covers the calculator ($1,$2 $3x$4)"
+wait_for_focus "the tape opened" "$tape"
+expect_warning "keys typed into the tape did not reach the calculator" Escape 8 slash 0 equal
+xdotool key ctrl+h
+tries=50
+while xdotool search --onlyvisible --name '^Tallimax tape$' >/dev/null; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || fail "Ctrl+H did not close the tape"
+    sleep 0.1
+done
+[ "$(geometry "$window")" = "$calculator" ] \
+    || fail "the calculator moved or changed size with the tape: $(geometry "$window")"
+
 kill "$pid"
 wait "$pid" || true
-echo "Tallimax opened its 550x267 window titled 'Tallimax version 1' and took keys typed into it"
+echo "Tallimax opened its 550x267 window titled 'Tallimax version 1' and took keys typed into it;" \
+    "Ctrl+H opened the tape beside it and closed it"
