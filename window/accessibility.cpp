@@ -4,25 +4,46 @@
 
 #include "window/announcer.h"
 #include "window/calculator_window.h"
+#include "window/tape_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace tallimax {
 
 namespace {
 
+// A window of the program's own beside the calculator's, such as the tape: a window of the
+// application, as the calculator's is, though it belongs to the calculator and goes with it.
+class AccessibleSideWindow : public QAccessibleWidget
+{
+public:
+    explicit AccessibleSideWindow(QWidget *window) : QAccessibleWidget(window, QAccessible::Window)
+    { }
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(QCoreApplication::instance());
+    }
+};
+
 QAccessibleInterface *calculatorInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String(CalculatorWindow::staticMetaObject.className())
         && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    // Where Qt has no announcements, the window shows what it tells the screen reader as a
+    if (className == QLatin1String(TapeWindow::staticMetaObject.className())
+        && object->isWidgetType())
+        return new AccessibleSideWindow(static_cast<QWidget *>(object));
+    // Where Qt has no announcements, a window shows what it tells the screen reader as a
     // notification, which the screen reader speaks as it appears.
     if (object->isWidgetType()
-        && object->objectName() == QLatin1String(ScreenReaderAnnouncer::NotificationName)
-        && qobject_cast<CalculatorWindow *>(static_cast<QWidget *>(object)->parentWidget())
-            != nullptr)
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+        && object->objectName() == QLatin1String(ScreenReaderAnnouncer::NotificationName)) {
+        const QWidget *window = static_cast<QWidget *>(object)->parentWidget();
+        if (window != nullptr && window->isWindow())
+            return new QAccessibleWidget(
+                static_cast<QWidget *>(object), QAccessible::Notification);
+    }
     auto *label = qobject_cast<QLabel *>(object);
     if (label != nullptr && qobject_cast<CalculatorWindow *>(label->parentWidget()) != nullptr)
         return new AccessibleLabel(label);
