@@ -11,6 +11,7 @@
 #include "window/tape_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -205,6 +206,8 @@ void CalculatorWindow::SetAction(const std::string &text)
 void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string &title)
 {
     m_typer->interrupt();
+    // The key may have been typed in the tape, which then gets the keys back.
+    const QPointer<QWidget> typedIn = QApplication::activeWindow();
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(title),
         QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
@@ -212,8 +215,11 @@ void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string 
     // Keys go back to the calculator. A window manager hands the focus back to the window under
     // a closed dialog; on a bare X server the focus would fall to the screen's root and the next
     // keys would be lost.
-    if (isVisible())
-        activateWindow();
+    QWidget *back = typedIn.data();
+    if (back == nullptr || !back->isVisible())
+        back = this;
+    if (back->isVisible())
+        back->activateWindow();
 }
 
 void CalculatorWindow::SetReadoutBackColor(const QColor &colour)
