@@ -67,7 +67,8 @@ xdotool mousemove 700 500
 wait_for_focus "at start"
 
 # Types the keys, which must open the warning box, then closes it with Return and waits for the
-# keyboard focus to come back to the window for the keys that follow.
+# keyboard focus to come back to the window they were typed in ($typed_in) for the keys that follow.
+typed_in=$window
 expect_warning() {
     what=$1
     shift
@@ -81,7 +82,7 @@ expect_warning() {
         [ "$tries" -gt 0 ] || fail "Return did not close the warning box"
         sleep 0.1
     done
-    wait_for_focus "after the warning box"
+    wait_for_focus "after the warning box" "$typed_in"
 }
 
 # 8 / 0 = typed on the keyboard opens the warning box, and again after it closes.
@@ -107,6 +108,7 @@ set -- $calculator $(geometry "$tape")
 [ $(($5 >= $1 + $3 || $5 + $7 <= $1 || $6 >= $2 + $4 || $6 + $8 <= $2)) = 1 ] \
     || fail "the tape ($5,$6 $7x$8) covers the calculator ($1,$2 $3x$4)"
 wait_for_focus "the tape opened" "$tape"
+typed_in=$tape
 expect_warning "keys typed into the tape did not reach the calculator" Escape 8 slash 0 equal
 xdotool key ctrl+h
 tries=50
