@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Latency of each engine operation, from a short readout up to a 10,000-digit one, and of the
 // history of steps: a step recorded, taken back and put back, and the memory it holds at its
-// bound.
+// bound. Also the tape: a 10,000-key paste typed with and without it, a correction that types
+// the session again, and the memory the tape holds at its bounds.
 //
 // Every operation is timed on a fresh copy of a prepared calculator, so a key that lengthens the
 // readout does not lengthen it for the next iteration. The copies are made untimed, a batch at a
@@ -11,13 +12,19 @@
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
 #include "engine/history.h"
+#include "engine/tape.h"
 
+#include <algorithm>
+#include <array>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <malloc.h>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -241,6 +248,243 @@ void BM_History_undo_redo(benchmark::State &state)
 BENCHMARK(BM_History_at_bound_ordinary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_History_at_bound_10000_digits)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_History_undo_redo)->Arg(2)->Arg(1000)->Arg(10000);
+
+// A view that keeps what the engine last wrote on the action panel, as the window hands it to the
+// tape.
+class ActionView final : public tallimax::CalculatorView
+{
+public:
+    void SetReadout(const std::string &text) override { benchmark::DoNotOptimize(text.data()); }
+    void SetAction(const std::string &text) override { written = text; }
+    void ShowWarning(const std::string &, const std::string &) override { }
+
+    std::optional<std::string> written;
+};
+
+// A calculator whose keys go on a tape as the window's key typer puts them there: a click is a
+// step of one key, a paste a step of all its keys.
+class TapedCalculator
+{
+public:
+    TapedCalculator() { calculator.Form_Load(); }
+
+    tallimax::Snapshot snapshot() const { return { calculator.state(), action }; }
+
+    void click(char key)
+    {
+        tape.beginStep(snapshot());
+        type(key);
+        tape.endStep();
+    }
+
+    void paste(std::string_view keys)
+    {
+        tape.beginStep(snapshot());
+        for (const char key : keys)
+            type(key);
+        tape.endStep();
+    }
+
+    void show(const std::optional<tallimax::Snapshot> &shown)
+    {
+        calculator.restore(*shown);
+        action = shown->action;
+    }
+
+    ActionView view;
+    Calculator calculator{ view, pointSeparator };
+    tallimax::Tape tape{ pointSeparator };
+    std::string action{ tallimax::texts::Action };
+
+private:
+    void type(char key)
+    {
+        const tallimax::KeyStart start = tallimax::KeyStart::of(calculator.state());
+        view.written.reset();
+        tallimax::pressKey(calculator, key);
+        if (view.written)
+            action = *view.written;
+        tape.typed(key, start, calculator.state(), view.written ? *view.written : "");
+    }
+};
+
+// Five ordinary lines of a tape, a total among them: 12.5 +, 7.25 X, 3 -, 2 /, 4 = 14.3125.
+constexpr std::string_view OrdinaryLines = "12.5+7.25X3-2/4=";
+constexpr std::size_t LinesPerRound = 5;
+
+// A tape of `lines` ordinary lines, each key clicked.
+std::unique_ptr<TapedCalculator> tapeOfLines(std::size_t lines)
+{
+    auto taped = std::make_unique<TapedCalculator>();
+    for (std::size_t round = 0; round < lines / LinesPerRound; ++round) {
+        for (const char key : OrdinaryLines)
+            taped->click(key);
+    }
+    return taped;
+}
+
+// The two pastes of 10,000 keys the window's benchmark pastes: one number, or a calculation of
+// many numbers.
+const std::string tenThousandDigits(10000, '7');
+
+std::string calculationOf10000Keys()
+{
+    std::string text;
+    for (int i = 0; i < 1428; ++i)
+        text += "1234.5+";
+    return text + "678=";
+}
+
+const std::string tenThousandKeyCalculation = calculationOf10000Keys();
+
+// The paste's keys on a new calculator: with no tape, or with each key put on the tape as the
+// window does, the paste one step. Making and freeing the calculator is not timed.
+void pasteOn(benchmark::State &state, const std::string &keys, bool withTape)
+{
+    std::unique_ptr<TapedCalculator> taped;
+    for (auto _ : state) {
+        state.PauseTiming();
+        taped.reset();
+        taped = std::make_unique<TapedCalculator>();
+        state.ResumeTiming();
+        if (withTape) {
+            taped->paste(keys);
+        } else {
+            for (const char key : keys)
+                tallimax::pressKey(taped->calculator, key);
+        }
+        benchmark::DoNotOptimize(taped->calculator.state().ReadoutText.data());
+    }
+    state.counters["tape_lines"] = static_cast<double>(taped->tape.lines().size());
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(keys.size()));
+}
+
+void BM_Paste_10000_digits(benchmark::State &state)
+{
+    pasteOn(state, tenThousandDigits, false);
+}
+
+void BM_Tape_paste_10000_digits(benchmark::State &state)
+{
+    pasteOn(state, tenThousandDigits, true);
+}
+
+void BM_Paste_10000_key_calculation(benchmark::State &state)
+{
+    pasteOn(state, tenThousandKeyCalculation, false);
+}
+
+void BM_Tape_paste_10000_key_calculation(benchmark::State &state)
+{
+    pasteOn(state, tenThousandKeyCalculation, true);
+}
+
+// A correction of one line of a tape of `lines` ordinary lines, which types the session again
+// from its start, and the calculator then showing what it gives: line 0 is the top, and the
+// last line but one near the end. Each correction gives the line a number other than the one it
+// has, and is a step of the history.
+void correctLine(benchmark::State &state, std::size_t lines, bool top)
+{
+    const std::unique_ptr<TapedCalculator> taped = tapeOfLines(lines);
+    const std::size_t line = top ? 0 : lines - 2;
+    const char op = taped->tape.lines()[line].op;
+    std::int64_t count = 0;
+    for (auto _ : state) {
+        taped->show(taped->tape.correct(line, count++ % 2 == 0 ? "5" : "6", op, taped->snapshot()));
+        benchmark::DoNotOptimize(taped->calculator.state().ReadoutText.data());
+    }
+    state.counters["tape_lines"] = static_cast<double>(taped->tape.lines().size());
+    state.counters["keys_typed_again"] =
+        static_cast<double>(lines / LinesPerRound * OrdinaryLines.size());
+}
+
+void BM_Tape_correct_top_10000_lines(benchmark::State &state)
+{
+    correctLine(state, 10'000, true);
+}
+
+void BM_Tape_correct_end_100000_lines(benchmark::State &state)
+{
+    correctLine(state, 100'000, false);
+}
+
+void BM_Tape_correct_top_100000_lines(benchmark::State &state)
+{
+    correctLine(state, 100'000, true);
+}
+
+// The heap in use, from malloc's count.
+std::size_t heapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+// Lines typed, as `typeLine` types them, until well past the tape's bounds. Reports the memory
+// the tape says its lines take, the lines it holds at the end and at most, the history's memory,
+// and the heap all of it takes, the calculator's included.
+void tapeAtBound(benchmark::State &state, std::size_t lines,
+    const std::function<void(TapedCalculator &, std::size_t)> &typeLine)
+{
+    std::size_t tapeBytes = 0;
+    std::size_t held = 0;
+    std::size_t mostHeld = 0;
+    std::size_t historyBytes = 0;
+    std::size_t heap = 0;
+    for (auto _ : state) {
+        const std::size_t heapBefore = heapInUse();
+        auto taped = std::make_unique<TapedCalculator>();
+        for (std::size_t line = 0; line < lines; ++line) {
+            typeLine(*taped, line);
+            mostHeld = std::max(mostHeld, taped->tape.lines().size());
+        }
+        tapeBytes = taped->tape.bytes();
+        held = taped->tape.lines().size();
+        historyBytes = taped->tape.history().bytes();
+        heap = heapInUse() - heapBefore;
+    }
+    state.counters["tape_bytes"] = static_cast<double>(tapeBytes);
+    state.counters["lines_held"] = static_cast<double>(held);
+    state.counters["most_lines_held"] = static_cast<double>(mostHeld);
+    state.counters["bytes_per_line"] = static_cast<double>(tapeBytes) / static_cast<double>(held);
+    state.counters["history_bytes"] = static_cast<double>(historyBytes);
+    state.counters["heap_bytes"] = static_cast<double>(heap);
+}
+
+// 105,000 ordinary lines, each key clicked: the oldest go, 1,000 at a time, once the tape is 1%
+// past 100,000 lines.
+void BM_Tape_at_bound_ordinary(benchmark::State &state)
+{
+    tapeAtBound(state, 105'000, [](TapedCalculator &taped, std::size_t line) {
+        const std::size_t at = line % LinesPerRound;
+        // The line's keys in the round: "12.5+", "7.25X", "3-", "2/", "4=".
+        constexpr std::array<std::size_t, LinesPerRound + 1> starts = { 0, 5, 10, 12, 14, 16 };
+        for (std::size_t key = starts[at]; key < starts[at + 1]; ++key)
+            taped.click(OrdinaryLines[key]);
+    });
+}
+
+// Lines of 1,000-digit numbers, each pasted and then "+" clicked: the oldest go once the tape's
+// lines take more than 64 MiB.
+void BM_Tape_at_bound_1000_digits(benchmark::State &state)
+{
+    std::string number(1000, '0');
+    for (std::size_t i = 0; i < number.size(); ++i)
+        number[i] = static_cast<char>('1' + i % 9);
+    tapeAtBound(state, 25'000, [&number](TapedCalculator &taped, std::size_t) {
+        taped.paste(number);
+        taped.click('+');
+    });
+}
+
+BENCHMARK(BM_Paste_10000_digits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tape_paste_10000_digits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Paste_10000_key_calculation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tape_paste_10000_key_calculation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tape_correct_top_10000_lines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tape_correct_end_100000_lines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tape_correct_top_100000_lines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tape_at_bound_ordinary)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Tape_at_bound_1000_digits)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Readouts of two digits up to 10,000 digits.
 void readoutLengths(benchmark::internal::Benchmark *benchmark)

@@ -6,18 +6,55 @@
 // out and draws its new text into the backing store. Also a paste of 10,000 keys, and a step
 // taken back and put back, each until the readout is painted. Runs on the offscreen platform;
 // Qt Test picks the iteration count.
+//
+// The tape: the same clicks, a paste and a correction of a line, with the tape's window never
+// opened, open or closed again. Each such iteration also lets the event loop run once after the
+// readout is painted, as it would before the next key: the tape's list then lays out its new
+// rows and paints them. With the tape open, every key is checked to have repainted the list.
 
 #include "window/calculator_window.h"
 #include "window/key_typer.h"
+#include "window/tape_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
 namespace tallimax {
+
+// How the tape's window stands while the keys are typed.
+enum class TapeShown {
+    Never, // never opened: the window was not even made
+    Open,
+    ClosedAgain, // opened and closed: its list stays, hidden, and still hears of every line
+};
+
+} // namespace tallimax
+
+Q_DECLARE_METATYPE(tallimax::TapeShown)
+
+namespace tallimax {
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 class KeyLatencyBench : public QObject
 {
@@ -33,12 +70,22 @@ private slots:
     void pasteAndRepaint();
     void undoRedoAndRepaint_data();
     void undoRedoAndRepaint();
+    void clickWithTape_data();
+    void clickWithTape();
+    void pasteWithTape_data();
+    void pasteWithTape();
+    void correctWithTape_data();
+    void correctWithTape();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     QPushButton *key(const char *name) const;
+    void typeTapeLines(int lines);
+    void showTape(TapeShown shown);
+    void settle();
 
     std::unique_ptr<CalculatorWindow> m_window;
     QLabel *m_readout = nullptr;
+    PaintCounter m_listPaints;
 };
 
 void KeyLatencyBench::init()
@@ -177,6 +224,215 @@ void KeyLatencyBench::undoRedoAndRepaint()
     }
     QCOMPARE(m_readout->text(), after);
     QVERIFY(typer.canUndo() && !typer.canRedo());
+}
+
+// Five ordinary lines of the tape a round, 12.5 +, 7.25 X, 3 -, 2 / and 4, each round's 4 ended by
+// "+" but the last, which "=" ends: a paste may only end with "=". The running result stays near
+// 57.25.
+constexpr QStringView OrdinaryRound = u"12.5+7.25X3-2/4+";
+constexpr int LinesPerRound = 5;
+
+// Puts this many ordinary lines on the tape, pasted 10,000 keys at a time.
+void KeyLatencyBench::typeTapeLines(int lines)
+{
+    constexpr int RoundsPerPaste = 10000 / static_cast<int>(OrdinaryRound.size());
+    for (int rounds = lines / LinesPerRound; rounds > 0; rounds -= RoundsPerPaste) {
+        QString text = OrdinaryRound.toString().repeated(std::min(rounds, RoundsPerPaste));
+        text.back() = u'=';
+        m_window->typer().paste(text);
+    }
+    QCOMPARE(m_window->typer().tape().lines().size(), static_cast<std::size_t>(lines));
+}
+
+// What the event loop does after a key, before the next: the posted events and due timers (the
+// list lays out its new rows), then the tape's window repaints what changed, as its update
+// request would have it do, without waiting for that request's timer.
+void KeyLatencyBench::settle()
+{
+    QCoreApplication::processEvents();
+    TapeWindow *tape = m_window->tapeWindow();
+    if (tape != nullptr && tape->isVisible()) {
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(tape, &request);
+    }
+}
+
+void KeyLatencyBench::showTape(TapeShown shown)
+{
+    if (shown == TapeShown::Never)
+        return;
+    m_window->toggleTape();
+    TapeWindow *tape = m_window->tapeWindow();
+    QVERIFY(tape != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(tape));
+    if (shown == TapeShown::ClosedAgain) {
+        m_window->toggleTape();
+        QVERIFY(!tape->isVisible());
+    }
+    tape->view().viewport()->installEventFilter(&m_listPaints);
+    m_readout->repaint();
+    settle();
+    m_listPaints.paints = 0;
+}
+
+void KeyLatencyBench::clickWithTape_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<TapeShown>("shown");
+
+    // A digit goes on the number of the tape's last line; a digit and then "+" make a line.
+    const struct
+    {
+        const char *name;
+        const char *first;
+        const char *second;
+    } keys[] = { { "Number7", "Number7", "" },
+        { "Number7 then Operator1 (+), two clicks", "Number7", "Operator1" } };
+    const struct
+    {
+        const char *name;
+        TapeShown shown;
+    } tapes[] = { { "tape closed", TapeShown::Never }, { "tape open", TapeShown::Open },
+        { "tape closed again", TapeShown::ClosedAgain } };
+    for (const int lines : { 10, 10000 }) {
+        for (const auto &key : keys) {
+            for (const auto &tape : tapes)
+                QTest::addRow(
+                    "%s, %s lines, %s", key.name, lines == 10 ? "10" : "10,000", tape.name)
+                    << key.first << key.second << lines << tape.shown;
+        }
+    }
+    for (const auto &tape : tapes) {
+        QTest::addRow("%s, 100,000 lines, %s", keys[1].name, tape.name)
+            << keys[1].first << keys[1].second << 100000 << tape.shown;
+    }
+}
+
+// A click, or two, each until the readout is repainted and the event loop has run once, on a
+// tape already holding this many lines.
+void KeyLatencyBench::clickWithTape()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(int, lines);
+    QFETCH(TapeShown, shown);
+
+    typeTapeLines(lines);
+    showTape(shown);
+    if (QTest::currentTestFailed())
+        return;
+    QPushButton *firstKey = key(qPrintable(first));
+    QPushButton *secondKey = second.isEmpty() ? nullptr : key(qPrintable(second));
+    QVERIFY(firstKey != nullptr && (second.isEmpty() || secondKey != nullptr));
+
+    int clicks = 0;
+    QBENCHMARK
+    {
+        QTest::mouseClick(firstKey, Qt::LeftButton);
+        m_readout->repaint();
+        settle();
+        if (secondKey != nullptr) {
+            QTest::mouseClick(secondKey, Qt::LeftButton);
+            m_readout->repaint();
+            settle();
+        }
+        clicks += secondKey != nullptr ? 2 : 1;
+    }
+    if (shown == TapeShown::Open)
+        QVERIFY2(m_listPaints.paints >= clicks,
+            qPrintable(QStringLiteral("%1 clicks, %2 paints of the list")
+                           .arg(clicks)
+                           .arg(m_listPaints.paints)));
+}
+
+void KeyLatencyBench::pasteWithTape_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TapeShown>("shown");
+
+    const QString digits(10000, '7');
+    const QString calculation = QStringLiteral("1234.5+").repeated(1428) + QStringLiteral("678=");
+    QTest::newRow("10,000 digits, tape closed") << digits << TapeShown::Never;
+    QTest::newRow("10,000 digits, tape open") << digits << TapeShown::Open;
+    QTest::newRow("10,000-key calculation (1,429 lines), tape closed")
+        << calculation << TapeShown::Never;
+    QTest::newRow("10,000-key calculation (1,429 lines), tape open")
+        << calculation << TapeShown::Open;
+}
+
+// RESET ALL clicked, then a paste of 10,000 keys, until the readout is repainted and the event
+// loop has run once: with the tape open, its list has the paste's rows and has painted them.
+void KeyLatencyBench::pasteWithTape()
+{
+    QFETCH(QString, text);
+    QFETCH(TapeShown, shown);
+    QCOMPARE(text.size(), 10000);
+
+    showTape(shown);
+    if (QTest::currentTestFailed())
+        return;
+    KeyTyper &typer = m_window->typer();
+    QPushButton *reset = key("rset");
+    QVERIFY(reset != nullptr);
+    int pastes = 0;
+    QBENCHMARK
+    {
+        reset->click();
+        typer.paste(text);
+        m_readout->repaint();
+        settle();
+        ++pastes;
+    }
+    QVERIFY(m_readout->text() != QStringLiteral("0."));
+    if (shown == TapeShown::Open) {
+        const QListView &list = m_window->tapeWindow()->view();
+        QCOMPARE(static_cast<std::size_t>(list.model()->rowCount()), typer.tape().lines().size());
+        QVERIFY(m_listPaints.paints >= pastes);
+    }
+}
+
+void KeyLatencyBench::correctWithTape_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("top");
+    QTest::addColumn<TapeShown>("shown");
+
+    QTest::newRow("the top line of 10,000, tape closed") << 10000 << true << TapeShown::Never;
+    QTest::newRow("the top line of 10,000, tape open") << 10000 << true << TapeShown::Open;
+    QTest::newRow("the last line but one of 100,000, tape open")
+        << 100000 << false << TapeShown::Open;
+}
+
+// A line of the tape corrected through the key typer, which types the session again from its
+// start, until the readout is repainted and the event loop has run once. Each correction gives
+// the line a number other than the one it has.
+void KeyLatencyBench::correctWithTape()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, top);
+    QFETCH(TapeShown, shown);
+
+    typeTapeLines(lines);
+    showTape(shown);
+    if (QTest::currentTestFailed())
+        return;
+    KeyTyper &typer = m_window->typer();
+    const std::size_t line = top ? 0 : static_cast<std::size_t>(lines) - 2;
+    const char op = typer.tape().lines()[line].op;
+    int corrections = 0;
+    QBENCHMARK
+    {
+        QVERIFY(typer.correct(
+            line, corrections % 2 == 0 ? QStringLiteral("5") : QStringLiteral("6"), op));
+        m_readout->repaint();
+        settle();
+        ++corrections;
+    }
+    QCOMPARE(typer.tape().lines().size(), static_cast<std::size_t>(lines));
+    if (shown == TapeShown::Open)
+        QVERIFY(m_listPaints.paints >= corrections);
 }
 
 } // namespace tallimax
