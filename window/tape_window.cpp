@@ -233,6 +233,15 @@ void TapeView::keyPressEvent(QKeyEvent *event)
     QListView::keyPressEvent(event);
 }
 
+// Every line is as wide as the list and one row high, so a line that changes moves no other: it
+// is only drawn again, without the list laying out every line anew as it would for items whose
+// size may have changed. A digit typed costs the same however long the tape is.
+void TapeView::dataChanged(
+    const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
+{
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+}
+
 TapeWindow::TapeWindow(KeyTyper &typer, QWidget &calculator, const std::vector<QAction *> &shared)
     : QWidget(&calculator, Qt::Window), m_typer(typer), m_calculator(calculator)
 {
@@ -421,6 +430,9 @@ void TapeWindow::showMessage(const QString &text)
 // New lines come at the end: the list follows them while its end is in view.
 void TapeWindow::followEnd()
 {
+    // A hidden list is laid out when it shows again, not for every line typed meanwhile.
+    if (!isVisible())
+        return;
     const QScrollBar *bar = m_view->verticalScrollBar();
     if (bar->value() >= bar->maximum() - m_view->sizeHintForRow(0))
         m_view->scrollToBottom();

@@ -59,6 +59,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+        const QList<int> &roles = {}) override;
 
 private:
     QWidget &m_calculator;
