@@ -206,8 +206,11 @@ void CalculatorWindow::SetAction(const std::string &text)
 void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string &title)
 {
     m_typer->interrupt();
-    // The key may have been typed in the tape, which then gets the keys back.
-    const QPointer<QWidget> typedIn = QApplication::activeWindow();
+    // The key may have been typed in the tape, which then gets the keys back. Either window goes
+    // only with this one.
+    QWidget *typedIn = QApplication::activeWindow();
+    if (typedIn != this && typedIn != m_tape)
+        typedIn = this;
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(title),
         QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
@@ -215,9 +218,7 @@ void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string 
     // Keys go back to the calculator. A window manager hands the focus back to the window under
     // a closed dialog; on a bare X server the focus would fall to the screen's root and the next
     // keys would be lost.
-    QWidget *back = typedIn.data();
-    if (back == nullptr || !back->isVisible())
-        back = this;
+    QWidget *back = typedIn->isVisible() ? typedIn : this;
     if (back->isVisible())
         back->activateWindow();
 }
@@ -297,15 +298,21 @@ void CalculatorWindow::createActions()
     m_showTape->setCheckable(true);
 }
 
+CalculatorWindow::~CalculatorWindow()
+{
+    // Before the typer it shows, which goes with the window's other children.
+    delete m_tape;
+}
+
 TapeWindow *CalculatorWindow::tapeWindow()
 {
-    return m_tape.data();
+    return m_tape;
 }
 
 // Made the first time, so that a start without the tape costs nothing more.
 void CalculatorWindow::toggleTape()
 {
-    if (m_tape.isNull())
+    if (m_tape == nullptr)
         m_tape = new TapeWindow(*m_typer, *this, { m_paste, m_undo, m_redo });
     m_tape->toggle();
 }
@@ -318,7 +325,7 @@ void CalculatorWindow::showReadoutMenu(const QPoint &globalPosition)
     m_paste->setEnabled(clipboard != nullptr && clipboard->hasText());
     m_undo->setEnabled(m_typer->canUndo());
     m_redo->setEnabled(m_typer->canRedo());
-    m_showTape->setChecked(tapeWindow() != nullptr && tapeWindow()->isVisible());
+    m_showTape->setChecked(m_tape != nullptr && m_tape->isVisible());
     // Made on demand: most sessions never open it, and the window opens sooner without it.
     QMenu menu(this);
     menu.addActions({ m_copy, m_paste, m_undo, m_redo });

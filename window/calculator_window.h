@@ -7,7 +7,6 @@
 #include "window/layout.h"
 
 #include <QColor>
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -37,6 +36,7 @@ class CalculatorWindow : public QWidget, public CalculatorView
 public:
     // Builds the window and all its controls, then the engine that shows itself in them.
     explicit CalculatorWindow(QWidget *parent = nullptr);
+    ~CalculatorWindow() override;
 
     Calculator &calculator() { return *m_calculator; }
     KeyTyper &typer() { return *m_typer; }
@@ -75,8 +75,8 @@ private:
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     QAction *m_showTape = nullptr;
-    // A child window, which goes with this one.
-    QPointer<TapeWindow> m_tape;
+    // A child window, made on first use and deleted first when this one goes.
+    TapeWindow *m_tape = nullptr;
 };
 
 } // namespace tallimax
