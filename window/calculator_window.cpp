@@ -209,7 +209,7 @@ void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string 
     // The key may have been typed in the tape, which then gets the keys back. Either window goes
     // only with this one.
     QWidget *typedIn = QApplication::activeWindow();
-    if (typedIn != this && typedIn != m_tape)
+    if (typedIn == nullptr || (typedIn != this && typedIn != m_tape))
         typedIn = this;
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(title),
         QString::fromStdString(prompt), QMessageBox::Ok, this);
