@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/accessibility.h"
-#include "window/calculator_window.h"
-#include "window/translations.h"
+#include "window/access/accessibility.h"
+#include "window/calculator/calculator_window.h"
+#include "window/language/translations.h"
 
 #include <QApplication>
 

@@ -12,9 +12,9 @@
 // readout is painted, as it would before the next key: the tape's list then lays out its new
 // rows and paints them. With the tape open, every key is checked to have repainted the list.
 
-#include "window/calculator_window.h"
-#include "window/key_typer.h"
-#include "window/tape_window.h"
+#include "window/calculator/calculator_window.h"
+#include "window/keys/key_typer.h"
+#include "window/tape/tape_window.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // for each size asked for, each picture pixel drawn as a square block so the pixel art stays
 // sharp, and an SVG of the same squares for any other size.
 // Usage: render_icons <theme directory> <icon name> <size>...
-#include "window/icon.xpm"
+#include "window/calculator/icon.xpm"
 
 #include <QByteArray>
 #include <QDir>

@@ -40,7 +40,7 @@
 #include "engine/calculator.h"
 #include "engine/history.h"
 #include "engine/tape.h"
-#include "window/paste_text.h"
+#include "engine/paste_text.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/window/window_test_support.h"
 
-#include "window/calculator_window.h"
-#include "window/key_typer.h"
+#include "window/calculator/calculator_window.h"
+#include "window/keys/key_typer.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -4,12 +4,12 @@
 #include "tests/engine/recording_view.h"
 #include "tests/window/window_test_support.h"
 
-#include "window/calculator_window.h"
-#include "window/key_typer.h"
-#include "window/tape_model.h"
-#include "window/tape_window.h"
-#include "window/paste_text.h"
-#include "window/readout_message.h"
+#include "window/calculator/calculator_window.h"
+#include "window/keys/key_typer.h"
+#include "window/tape/tape_model.h"
+#include "window/tape/tape_window.h"
+#include "engine/paste_text.h"
+#include "window/calculator/readout_message.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/window/window_test_support.h"
 
-#include "window/calculator_window.h"
+#include "window/calculator/calculator_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "tests/engine/recording_view.h"
 
 #include "engine/calculator.h"
-#include "window/paste_text.h"
+#include "engine/paste_text.h"
 
 #include <QTest>
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/accessibility.h"
-#include "window/announcer.h"
-#include "window/calculator_window.h"
+#include "window/access/accessibility.h"
+#include "window/access/announcer.h"
+#include "window/calculator/calculator_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

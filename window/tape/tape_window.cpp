@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/tape_window.h"
+#include "window/tape/tape_window.h"
 
-#include "window/key_typer.h"
-#include "window/keyboard.h"
-#include "window/tape_model.h"
+#include "window/keys/key_typer.h"
+#include "window/keys/keyboard.h"
+#include "window/tape/tape_model.h"
 
 #include <QAction>
 #include <QClipboard>

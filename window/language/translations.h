@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "window/calculator/layout.h"
+
 #include <QLocale>
+#include <QString>
 
 class QObject;
 
@@ -15,5 +18,9 @@ namespace tallimax {
 // with it. Returns whether Tallimax has a translation for the locale: without one, everything
 // stays in English, Qt's texts too.
 bool installTranslations(QObject &owner, const QLocale &locale = QLocale());
+
+// The text in the user's language when the layout table marks it for translation, else as it
+// stands.
+QString translated(const layout::TranslatableText &text);
 
 } // namespace tallimax

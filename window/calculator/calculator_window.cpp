@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/calculator_window.h"
+#include "window/calculator/calculator_window.h"
 
-#include "window/calculator_icon.h"
-#include "window/key_button.h"
-#include "window/key_typer.h"
-#include "window/keyboard.h"
-#include "window/layout.h"
-#include "window/readout_label.h"
-#include "window/tape_window.h"
+#include "window/calculator/calculator_icon.h"
+#include "window/keys/key_button.h"
+#include "window/keys/key_typer.h"
+#include "window/language/translations.h"
+#include "window/keys/keyboard.h"
+#include "window/calculator/layout.h"
+#include "window/calculator/readout_label.h"
+#include "window/tape/tape_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,14 +68,6 @@ QRect pixelGeometry(const layout::ControlRow &row)
 constexpr std::chrono::milliseconds MessageDuration{ 5000 };
 
 } // namespace
-
-QString translated(const layout::TranslatableText &text)
-{
-    if (text.context.empty())
-        return toQString(text.source);
-    return QCoreApplication::translate(
-        std::string(text.context).c_str(), std::string(text.source).c_str());
-}
 
 CalculatorWindow::CalculatorWindow(QWidget *parent)
     : QWidget(parent,

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/readout_message.h"
+#include "window/calculator/readout_message.h"
 
 #include <QGuiApplication>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/keyboard.h"
+#include "window/keys/keyboard.h"
 
 #include "engine/calculator.h"
-#include "window/layout.h"
+#include "window/calculator/layout.h"
 
 #include <QLocale>
 

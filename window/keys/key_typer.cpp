@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/key_typer.h"
+#include "window/keys/key_typer.h"
 
-#include "window/key_button.h"
-#include "window/keyboard.h"
-#include "window/paste_text.h"
-#include "window/readout_message.h"
+#include "window/keys/key_button.h"
+#include "window/keys/keyboard.h"
+#include "engine/paste_text.h"
+#include "window/calculator/readout_message.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

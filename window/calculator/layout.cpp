@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/layout.h"
+#include "window/calculator/layout.h"
 
 #include <algorithm>
 

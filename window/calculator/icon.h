@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/icon.xpm"
+#include "window/calculator/icon.xpm"
 
 #include <array>
 #include <cstddef>

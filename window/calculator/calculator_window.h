@@ -4,7 +4,7 @@
 
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
-#include "window/layout.h"
+#include "window/calculator/layout.h"
 
 #include <QColor>
 #include <QWidget>
@@ -21,10 +21,6 @@ namespace tallimax {
 
 class KeyTyper;
 class TapeWindow;
-
-// The text in the user's language when the layout table marks it for translation, else as it
-// stands.
-QString translated(const layout::TranslatableText &text);
 
 // The calculator's one window: twenty controls at fixed places, each click handed to the engine
 // as one operation, and the readout coloured by where the mouse moves. Its keys are typed through

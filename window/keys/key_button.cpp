@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/key_button.h"
+#include "window/keys/key_button.h"
 
-#include "window/keyboard.h"
+#include "window/keys/keyboard.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionButton>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/readout_label.h"
+#include "window/calculator/readout_label.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/translations.h"
+#include "window/language/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <string>
 
 namespace tallimax {
 
@@ -43,6 +45,14 @@ bool installTranslations(QObject &owner, const QLocale &locale)
         delete qt;
     QCoreApplication::installTranslator(own);
     return true;
+}
+
+QString translated(const layout::TranslatableText &text)
+{
+    if (text.context.empty())
+        return QString::fromUtf8(text.source.data(), static_cast<qsizetype>(text.source.size()));
+    return QCoreApplication::translate(
+        std::string(text.context).c_str(), std::string(text.source).c_str());
 }
 
 } // namespace tallimax

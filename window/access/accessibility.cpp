@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/accessibility.h"
+#include "window/access/accessibility.h"
 
-#include "window/announcer.h"
-#include "window/calculator_window.h"
-#include "window/tape_window.h"
+#include "window/access/announcer.h"
+#include "window/calculator/calculator_window.h"
+#include "window/tape/tape_window.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/paste_text.h"
+#include "engine/paste_text.h"
 
 #include <algorithm>
 #include <array>

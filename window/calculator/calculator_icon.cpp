@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/calculator_icon.h"
+#include "window/calculator/calculator_icon.h"
 
-#include "window/icon.h"
+#include "window/calculator/icon.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -4,7 +4,7 @@
 
 #include "engine/calculator.h"
 #include "engine/tape.h"
-#include "window/announcer.h"
+#include "window/access/announcer.h"
 
 #include <QObject>
 #include <QPointer>

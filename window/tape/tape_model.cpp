@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/tape_model.h"
+#include "window/tape/tape_model.h"
 
-#include "window/calculator_window.h"
-#include "window/keyboard.h"
-#include "window/layout.h"
+#include "window/keys/keyboard.h"
+#include "window/language/translations.h"
+#include "window/calculator/layout.h"
 
 #include <algorithm>
 
