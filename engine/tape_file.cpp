@@ -243,6 +243,15 @@ std::optional<Reason> headerFault(const Cells &header)
 
 } // namespace
 
+std::string tapeFileNumber(std::string_view numberKeys, std::string_view shown)
+{
+    if (numberKeys == "-")
+        return "-";
+    if (shown.starts_with('-') && !numberKeys.starts_with('-'))
+        shown.remove_prefix(1);
+    return std::string(shown);
+}
+
 std::string tapeFileHeader(std::string_view separator)
 {
     std::string header(TapeFileMagic);

@@ -40,6 +40,7 @@ inline constexpr std::size_t MaxNoteCharacters = 200;
 struct TapeFileLine
 {
     bool isBreak = false;
+    // As tapeFileNumber() gives it.
     std::string number;
     // '+', '-', 'X', '/' or '='; '\0' while the number is still being typed.
     char op = '\0';
@@ -47,6 +48,13 @@ struct TapeFileLine
     std::string result;
     std::string note;
 };
+
+// The number cell of a line whose own number keys (its keys without the operator) and readout
+// number are these: the readout's text, so that typing the cell gives the line's own keys again.
+// A sign typed before any digit shows as "-0" and the separator at first, but is written "-"; a
+// sign that an operator came after waits for the next line's digits, whose readout it starts,
+// and is written on its own line only.
+std::string tapeFileNumber(std::string_view numberKeys, std::string_view shown);
 
 // The header line for a file whose numbers use this decimal separator.
 std::string tapeFileHeader(std::string_view separator);
