@@ -311,7 +311,10 @@ TapeFileReading readTapeFile(std::string_view bytes)
         bytes.remove_prefix(ByteOrderMark.size());
 
     LineReader reader(bytes);
-    const Cells header(reader.next());
+    // A spreadsheet gives every row as many cells as the widest.
+    std::string_view headerLine = reader.next();
+    headerLine.remove_suffix(headerLine.size() - (headerLine.find_last_not_of('\t') + 1));
+    const Cells header(headerLine);
     if (const std::optional<Reason> fault = headerFault(header))
         return refused(1, *fault);
     if (const std::optional<std::size_t> bad = firstInvalidUtf8(bytes)) {

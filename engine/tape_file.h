@@ -111,10 +111,10 @@ struct TapeFileReading
 
 // Reads a tape file written in any locale: its numbers are read in the separator its header
 // names (or "."), whatever the user's locale. Also read: a UTF-8 byte order mark at the start,
-// "\r\n" line ends, a spreadsheet's leaving out the empty cells at a line's end, empty lines at
-// the end of the file, and "*" or "x" for the X operator. A number may be written in any way a
-// paste reads one number without digit grouping, exponent form included. Any other fault refuses
-// the whole file.
+// "\r\n" line ends, a spreadsheet's leaving out the empty cells at a line's end (or giving the
+// header empty cells after its three), empty lines at the end of the file, and "*" or "x" for the X
+// operator. A number may be written in any way a paste reads one number without digit grouping,
+// exponent form included. Any other fault refuses the whole file.
 TapeFileReading readTapeFile(std::string_view bytes);
 
 } // namespace tallimax
