@@ -234,7 +234,7 @@ std::optional<Reason> headerFault(const Cells &header)
     if (version.empty())
         return Reason::NotATape;
     // A later format may say more in its header.
-    if (version != "1")
+    if (version != std::to_string(TapeFileVersion))
         return Reason::NewerVersion;
     if (header.count != 3)
         return Reason::NotATape;
