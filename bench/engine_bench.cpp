@@ -255,10 +255,8 @@ class ActionView final : public tallimax::CalculatorView
 {
 public:
     void SetReadout(const std::string &text) override { benchmark::DoNotOptimize(text.data()); }
-    void SetAction(const std::string &text) override { written = text; }
+    void SetAction(const std::string &text) override { benchmark::DoNotOptimize(text.data()); }
     void ShowWarning(const std::string &, const std::string &) override { }
-
-    std::optional<std::string> written;
 };
 
 // A calculator whose keys go on a tape as the window's key typer puts them there: a click is a
@@ -299,12 +297,9 @@ public:
 private:
     void type(char key)
     {
-        const tallimax::KeyStart start = tallimax::KeyStart::of(calculator.state());
-        view.written.reset();
-        tallimax::pressKey(calculator, key);
-        if (view.written)
-            action = *view.written;
-        tape.typed(key, start, calculator.state(), view.written ? *view.written : "");
+        tape.type(calculator, key);
+        if (calculator.actionWritten())
+            action = *calculator.actionWritten();
     }
 };
 
@@ -387,7 +382,7 @@ void correctLine(benchmark::State &state, std::size_t lines, bool top)
 {
     const std::unique_ptr<TapedCalculator> taped = tapeOfLines(lines);
     const std::size_t line = top ? 0 : lines - 2;
-    const char op = taped->tape.lines()[line].op;
+    const std::optional<tallimax::TapeOperator> op = taped->tape.lines()[line].op;
     std::int64_t count = 0;
     for (auto _ : state) {
         taped->show(taped->tape.correct(line, count++ % 2 == 0 ? "5" : "6", op, taped->snapshot()));
