@@ -3,7 +3,7 @@
 // Latency of each engine operation, from a short readout up to a 10,000-digit one, and of the
 // history of steps: a step recorded, taken back and put back, and the memory it holds at its
 // bound. Also the tape: a 10,000-key paste typed with and without it, a correction that types
-// the session again, and the memory the tape holds at its bounds.
+// the lines after it again, and the memory the tape holds at its bounds.
 //
 // Every operation is timed on a fresh copy of a prepared calculator, so a key that lengthens the
 // readout does not lengthen it for the next iteration. The copies are made untimed, a batch at a
@@ -255,10 +255,8 @@ class ActionView final : public tallimax::CalculatorView
 {
 public:
     void SetReadout(const std::string &text) override { benchmark::DoNotOptimize(text.data()); }
-    void SetAction(const std::string &text) override { written = text; }
+    void SetAction(const std::string &text) override { benchmark::DoNotOptimize(text.data()); }
     void ShowWarning(const std::string &, const std::string &) override { }
-
-    std::optional<std::string> written;
 };
 
 // A calculator whose keys go on a tape as the window's key typer puts them there: a click is a
@@ -299,12 +297,9 @@ public:
 private:
     void type(char key)
     {
-        const tallimax::KeyStart start = tallimax::KeyStart::of(calculator.state());
-        view.written.reset();
-        tallimax::pressKey(calculator, key);
-        if (view.written)
-            action = *view.written;
-        tape.typed(key, start, calculator.state(), view.written ? *view.written : "");
+        tape.type(calculator, key);
+        if (calculator.actionWritten())
+            action = *calculator.actionWritten();
     }
 };
 
@@ -380,14 +375,16 @@ void BM_Tape_paste_10000_key_calculation(benchmark::State &state)
 }
 
 // A correction of one line of a tape of `lines` ordinary lines, which types the session again
-// from its start, and the calculator then showing what it gives: line 0 is the top, and the
+// from the state kept nearest before the line until the calculation comes back to what it was
+// (here never: every later total changes), and the calculator then showing what it gives. The
+// counter keys_typed_again is the session's keys, an upper bound. Line 0 is the top, and the
 // last line but one near the end. Each correction gives the line a number other than the one it
 // has, and is a step of the history.
 void correctLine(benchmark::State &state, std::size_t lines, bool top)
 {
     const std::unique_ptr<TapedCalculator> taped = tapeOfLines(lines);
     const std::size_t line = top ? 0 : lines - 2;
-    const char op = taped->tape.lines()[line].op;
+    const std::optional<tallimax::TapeOperator> op = taped->tape.lines()[line].op;
     std::int64_t count = 0;
     for (auto _ : state) {
         taped->show(taped->tape.correct(line, count++ % 2 == 0 ? "5" : "6", op, taped->snapshot()));

@@ -176,8 +176,12 @@ std::string cutNote(std::string note)
     return note;
 }
 
-Tape::Tape(DecimalSeparatorSource decimalSeparator, std::size_t maxLines, std::size_t maxBytes)
-    : m_decimalSeparator(std::move(decimalSeparator)), m_maxLines(maxLines), m_maxBytes(maxBytes)
+Tape::Tape(DecimalSeparatorSource decimalSeparator, std::size_t maxLines, std::size_t maxBytes,
+    std::size_t checkpointEvery)
+    : m_decimalSeparator(std::move(decimalSeparator)),
+      m_maxLines(maxLines),
+      m_maxBytes(maxBytes),
+      m_checkpointEvery(std::max<std::size_t>(checkpointEvery, 1))
 { }
 
 // Read once for a whole replay: the locale does not change while it types.
@@ -207,7 +211,7 @@ bool Tape::type(Calculator &calculator, char key)
 {
     const std::size_t next = m_dropped + m_lines.size();
     const std::size_t last = m_checkpoints.empty() ? m_dropped : m_checkpoints.back().line;
-    if (startsLine(m_lines, key) && next >= last + CheckpointEvery)
+    if (startsLine(m_lines, key) && next >= last + m_checkpointEvery)
         keep({ next, { calculator.state(), m_action } });
     if (!recordKey(calculator, key, m_lines, m_action))
         return false;
@@ -276,7 +280,7 @@ std::optional<Snapshot> Tape::retype(
     std::vector<Checkpoint> kept;
     std::size_t lastKept = from;
     for (std::size_t i = from - m_dropped; i < start; ++i) {
-        if (m_dropped + i >= lastKept + CheckpointEvery) {
+        if (m_dropped + i >= lastKept + m_checkpointEvery) {
             lastKept = m_dropped + i;
             kept.push_back({ lastKept, replay.snapshot() });
         }
@@ -295,7 +299,7 @@ std::optional<Snapshot> Tape::retype(
             if (old != nullptr && replay.standsAt(*old))
                 break;
             const std::size_t at = m_dropped + start + made.size();
-            if (at >= lastKept + CheckpointEvery) {
+            if (at >= lastKept + m_checkpointEvery) {
                 lastKept = at;
                 kept.push_back({ at, replay.snapshot() });
             }

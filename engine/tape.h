@@ -54,7 +54,7 @@ public:
     static constexpr std::size_t CheckpointEvery = 256;
 
     explicit Tape(DecimalSeparatorSource decimalSeparator, std::size_t maxLines = MaxLines,
-        std::size_t maxBytes = MaxBytes);
+        std::size_t maxBytes = MaxBytes, std::size_t checkpointEvery = CheckpointEvery);
 
     void setListener(TapeListener *listener) { m_listener = listener; }
 
@@ -127,13 +127,14 @@ private:
     DecimalSeparatorSource m_decimalSeparator;
     std::size_t m_maxLines;
     std::size_t m_maxBytes;
+    std::size_t m_checkpointEvery;
     History m_history;
     std::deque<TapeLine> m_lines;
     std::size_t m_bytes = 0;
     // The calculator before the first line kept, and how many lines went before that one.
     std::optional<Snapshot> m_base;
     std::size_t m_dropped = 0;
-    // Later states, by line, each at least CheckpointEvery lines after the one before it.
+    // Later states, by line, each at least m_checkpointEvery lines after the one before it.
     std::deque<Checkpoint> m_checkpoints;
     std::size_t m_checkpointBytes = 0;
     // While a step runs: the first line it may change, how many lines followed it before, and the
