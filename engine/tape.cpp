@@ -40,7 +40,7 @@ struct KeyStart
 };
 
 // Whether the key starts a line of its own after these lines.
-bool startsLine(const std::deque<TapeLine> &lines, char key)
+template <typename Lines> bool startsLine(const Lines &lines, char key)
 {
     return key == 'R' || lines.empty() || !lines.back().isOpen();
 }
@@ -48,7 +48,8 @@ bool startsLine(const std::deque<TapeLine> &lines, char key)
 // Puts one key on the lines: a digit, the point, or a minus that starts a negative number goes
 // to the number being typed; any other operator key ends it (or makes a line of its own when
 // no number was typed); RESET ALL draws a break.
-void addKey(std::deque<TapeLine> &lines, char key, KeyStart start, const Calculator &calculator)
+template <typename Lines>
+void addKey(Lines &lines, char key, KeyStart start, const Calculator &calculator)
 {
     const bool starts = startsLine(lines, key);
     if (starts)
@@ -78,7 +79,8 @@ void addKey(std::deque<TapeLine> &lines, char key, KeyStart start, const Calcula
 
 // Presses the key and puts it on the lines; `action` follows what the key wrote on the action
 // panel. False for a character that is no key's.
-bool recordKey(Calculator &calculator, char key, std::deque<TapeLine> &lines, std::string &action)
+template <typename Lines>
+bool recordKey(Calculator &calculator, char key, Lines &lines, std::string &action)
 {
     const KeyStart start = KeyStart::of(calculator.state());
     if (!pressKey(calculator, key))
@@ -110,7 +112,7 @@ public:
     }
     // Types the keys of a line and puts them on the lines: the first line they start gets the
     // line's note.
-    void type(const TapeLine &from, std::string_view keys, std::deque<TapeLine> &lines)
+    void type(const TapeLine &from, std::string_view keys, std::vector<TapeLine> &lines)
     {
         bool noted = from.note.empty();
         for (const char key : keys) {
@@ -287,16 +289,20 @@ std::optional<Snapshot> Tape::retype(
         replay.type(m_lines[i].keys);
     }
 
-    std::deque<TapeLine> made;
+    std::vector<TapeLine> made;
     if (start < line)
         replay.type(m_lines[start], m_lines[start].keys, made);
     if (keys)
         replay.type(m_lines[line], *keys, made);
+    // The first state kept after the line.
+    auto old = std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), m_dropped + line,
+        [](std::size_t at, const Checkpoint &checkpoint) { return at < checkpoint.line; });
     std::size_t stop = line + 1;
     for (; stop < m_lines.size(); ++stop) {
         if (startsLine(made, m_lines[stop].keys.front())) {
-            const Snapshot *old = checkpointAt(m_dropped + stop);
-            if (old != nullptr && replay.standsAt(*old))
+            for (; old != m_checkpoints.end() && old->line < m_dropped + stop; ++old) { }
+            if (old != m_checkpoints.end() && old->line == m_dropped + stop
+                && replay.standsAt(old->before))
                 break;
             const std::size_t at = m_dropped + start + made.size();
             if (at >= lastKept + m_checkpointEvery) {
@@ -323,11 +329,10 @@ std::optional<Snapshot> Tape::retype(
             .first
         - made.rbegin());
     const std::size_t first = start + same;
-    std::vector<TapeLine> lines(
-        std::make_move_iterator(made.begin() + static_cast<std::ptrdiff_t>(same)),
-        std::make_move_iterator(made.end() - static_cast<std::ptrdiff_t>(sameAtEnd)));
-    const std::size_t added = lines.size();
-    std::vector<TapeLine> replaced = replace(first, stop - first - sameAtEnd, std::move(lines));
+    made.erase(made.end() - static_cast<std::ptrdiff_t>(sameAtEnd), made.end());
+    made.erase(made.begin(), made.begin() + static_cast<std::ptrdiff_t>(same));
+    const std::size_t added = made.size();
+    std::vector<TapeLine> replaced = replace(first, stop - first - sameAtEnd, std::move(made));
     m_history.record(
         std::move(now), { m_dropped + first, std::move(replaced), added, std::nullopt });
     for (Checkpoint &checkpoint : kept)
@@ -489,12 +494,6 @@ std::pair<std::size_t, const Snapshot *> Tape::nearest(std::size_t line) const
     if (after == m_checkpoints.begin())
         return { m_dropped, &*m_base };
     return { std::prev(after)->line, &std::prev(after)->before };
-}
-
-const Snapshot *Tape::checkpointAt(std::size_t line) const
-{
-    const auto [at, snapshot] = nearest(line);
-    return at == line && at != m_dropped ? snapshot : nullptr;
 }
 
 void Tape::keep(Checkpoint checkpoint)

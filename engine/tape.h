@@ -120,7 +120,6 @@ private:
 
     // The line of the checkpoint nearest before the line, or of the base, and its state.
     std::pair<std::size_t, const Snapshot *> nearest(std::size_t line) const;
-    const Snapshot *checkpointAt(std::size_t line) const;
     void keep(Checkpoint checkpoint);
     void forgetCheckpoints(std::size_t after, std::size_t before);
 
