@@ -239,8 +239,8 @@ std::optional<Snapshot> Tape::redo(Snapshot now)
     return m_history.redo(std::move(now), [this](TapeSplice splice) { return swap(splice); });
 }
 
-std::optional<Snapshot> Tape::correct(std::size_t line, std::string_view numberKeys,
-    std::optional<TapeOperator> op, Snapshot now)
+std::optional<Snapshot> Tape::correct(
+    std::size_t line, std::string_view numberKeys, std::optional<TapeOperator> op, Snapshot now)
 {
     if (line >= m_lines.size() || m_lines[line].isBreak())
         return std::nullopt;
@@ -259,8 +259,7 @@ bool Tape::takesNumber(std::size_t line, std::string_view numberKeys) const
 {
     if (numberKeys.empty())
         return line < m_lines.size() && m_lines[line].number.empty();
-    const std::string_view digits =
-        numberKeys.starts_with('-') ? numberKeys.substr(1) : numberKeys;
+    const std::string_view digits = numberKeys.starts_with('-') ? numberKeys.substr(1) : numberKeys;
     return !digits.empty() && std::all_of(digits.begin(), digits.end(), isNumberKey);
 }
 
@@ -369,7 +368,8 @@ std::optional<Snapshot> Tape::annotate(std::size_t line, std::string note, Snaps
 
 Snapshot Tape::typeLines(const std::vector<LineKeys> &lines, Snapshot now)
 {
-    if (std::all_of(lines.begin(), lines.end(), [](const LineKeys &line) { return line.keys.empty(); }))
+    if (std::all_of(
+            lines.begin(), lines.end(), [](const LineKeys &line) { return line.keys.empty(); }))
         return now;
     const std::string separator = this->separator();
     SilentView view;
@@ -414,7 +414,8 @@ std::vector<TapeLine> Tape::replace(
             std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(count)),
             std::make_move_iterator(lines.end()));
     else
-        m_lines.erase(at + static_cast<std::ptrdiff_t>(kept), at + static_cast<std::ptrdiff_t>(count));
+        m_lines.erase(
+            at + static_cast<std::ptrdiff_t>(kept), at + static_cast<std::ptrdiff_t>(count));
 
     // The states kept before the lines replaced stand; those after them move with them.
     const std::size_t from = m_dropped + first;
@@ -435,9 +436,9 @@ std::vector<TapeLine> Tape::replace(
 TapeSplice Tape::swap(TapeSplice splice)
 {
     const std::size_t added = splice.lines.size();
-    TapeSplice replaced{ splice.first, replace(splice.first - m_dropped, splice.count,
-                                           std::move(splice.lines)),
-        added, std::nullopt };
+    TapeSplice replaced{ splice.first,
+        replace(splice.first - m_dropped, splice.count, std::move(splice.lines)), added,
+        std::nullopt };
     if (splice.base) {
         replaced.base = std::move(m_base);
         m_base = std::move(splice.base);
@@ -464,7 +465,7 @@ void Tape::trim()
         bytes -= History::bytesOf(m_lines[count]);
         ++count;
         for (; checkpoint != m_checkpoints.end() && checkpoint->line <= m_dropped + count;
-            ++checkpoint)
+             ++checkpoint)
             bytes -= History::bytesOf(checkpoint->before);
     }
     if (count == 0)

@@ -41,8 +41,8 @@
 
 #include "engine/calculator.h"
 #include "engine/history.h"
-#include "engine/tape.h"
 #include "engine/paste_text.h"
+#include "engine/tape.h"
 
 #include <algorithm>
 #include <array>
@@ -388,7 +388,9 @@ public:
                 i += 3 + length;
                 retype(
                     line == m_tape.lines().size() || m_tape.lines()[line].isBreak(),
-                    [&] { return m_tape.correct(line, keys, operatorOf("_+-X/="[op % 6]), snapshot()); },
+                    [&] {
+                        return m_tape.correct(line, keys, operatorOf("_+-X/="[op % 6]), snapshot());
+                    },
                     false, line);
                 break;
             }
@@ -409,8 +411,8 @@ public:
                 const std::span<const std::uint8_t> bytes = input.subspan(i + 3, length);
                 std::string note(bytes.begin(), bytes.end());
                 i += 2 + length;
-                const bool same = line == m_tape.lines().size()
-                    || m_tape.lines()[line].note == cutNote(note);
+                const bool same =
+                    line == m_tape.lines().size() || m_tape.lines()[line].note == cutNote(note);
                 retype(same, [&] { return m_tape.annotate(line, note, snapshot()); });
                 check(same || m_tape.lines()[line].note == cutNote(note), "a note not kept");
                 break;
@@ -656,7 +658,8 @@ private:
             std::accumulate(m_lineKeys.begin(), m_lineKeys.end(), std::string());
         std::deque<TapeLine> again;
         check(typeAgain(m_base, keys, again) == snapshot(), "the tape's keys type another state");
-        check(std::ranges::equal(again, lines, sameButNote), "the tape's keys make other lines", keys);
+        check(std::ranges::equal(again, lines, sameButNote), "the tape's keys make other lines",
+            keys);
     }
 
     static bool sameButNote(const TapeLine &a, const TapeLine &b)

@@ -23,7 +23,9 @@ struct Rig
     Rig() { calculator.Form_Load(); }
 
     RecordingView view;
-    Calculator calculator{ view, [] { return std::string("."); } };
+    Calculator calculator{ view, [] {
+                              return std::string(".");
+                          } };
 };
 
 // A session as the window types it: every key one step of the tape, keys in brackets one step (a
@@ -33,7 +35,9 @@ struct Rig
 struct TapeSession
 {
     Rig rig;
-    Tape tape{ [] { return std::string("."); } };
+    Tape tape{ [] {
+        return std::string(".");
+    } };
 
     Snapshot now() const { return { rig.calculator.state(), rig.view.action }; }
     void show(const std::optional<Snapshot> &shown)
@@ -52,7 +56,9 @@ struct TapeSession
     {
         for (std::size_t i = 0; i < script.size(); ++i) {
             const char c = script[i];
-            const auto line = [&] { return static_cast<std::size_t>(script[++i] - '0'); };
+            const auto line = [&] {
+                return static_cast<std::size_t>(script[++i] - '0');
+            };
             if (c == 'u') {
                 show(tape.undo(now()));
             } else if (c == 'y') {
