@@ -3,7 +3,7 @@
 // Latency of each engine operation, from a short readout up to a 10,000-digit one, and of the
 // history of steps: a step recorded, taken back and put back, and the memory it holds at its
 // bound. Also the tape: a 10,000-key paste typed with and without it, a correction that types
-// the session again, and the memory the tape holds at its bounds.
+// the lines after it again, and the memory the tape holds at its bounds.
 //
 // Every operation is timed on a fresh copy of a prepared calculator, so a key that lengthens the
 // readout does not lengthen it for the next iteration. The copies are made untimed, a batch at a
@@ -375,7 +375,10 @@ void BM_Tape_paste_10000_key_calculation(benchmark::State &state)
 }
 
 // A correction of one line of a tape of `lines` ordinary lines, which types the session again
-// from its start, and the calculator then showing what it gives: line 0 is the top, and the
+// from the state kept nearest before the line until the calculation comes back to what it was
+// (here at the next "=", which starts the next round afresh), and the calculator then showing
+// what it gives. The counter keys_typed_again is the session's keys, as a correction once typed
+// them all. Line 0 is the top, and the
 // last line but one near the end. Each correction gives the line a number other than the one it
 // has, and is a step of the history.
 void correctLine(benchmark::State &state, std::size_t lines, bool top)
@@ -406,6 +409,35 @@ void BM_Tape_correct_end_100000_lines(benchmark::State &state)
 void BM_Tape_correct_top_100000_lines(benchmark::State &state)
 {
     correctLine(state, 100'000, true);
+}
+
+// A correction of a tape of `lines` lines "1. +", a running sum, whose every later total it
+// changes: the top line, or the last line but one.
+void correctRunningSum(benchmark::State &state, std::size_t lines, bool top)
+{
+    auto taped = std::make_unique<TapedCalculator>();
+    for (std::size_t line = 0; line < lines; ++line) {
+        taped->click('1');
+        taped->click('+');
+    }
+    const std::size_t line = top ? 0 : lines - 2;
+    std::int64_t count = 0;
+    for (auto _ : state) {
+        taped->show(taped->tape.correct(
+            line, count++ % 2 == 0 ? "5" : "6", tallimax::TapeOperator::Plus, taped->snapshot()));
+        benchmark::DoNotOptimize(taped->calculator.state().ReadoutText.data());
+    }
+    state.counters["tape_lines"] = static_cast<double>(taped->tape.lines().size());
+}
+
+void BM_Tape_correct_top_100000_line_sum(benchmark::State &state)
+{
+    correctRunningSum(state, 100'000, true);
+}
+
+void BM_Tape_correct_end_100000_line_sum(benchmark::State &state)
+{
+    correctRunningSum(state, 100'000, false);
 }
 
 // The heap in use, from malloc's count.
@@ -478,6 +510,8 @@ BENCHMARK(BM_Tape_paste_10000_key_calculation)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tape_correct_top_10000_lines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tape_correct_end_100000_lines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tape_correct_top_100000_lines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tape_correct_top_100000_line_sum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tape_correct_end_100000_line_sum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tape_at_bound_ordinary)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Tape_at_bound_1000_digits)->Unit(benchmark::kMillisecond)->Iterations(1);
 

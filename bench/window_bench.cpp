@@ -14,6 +14,7 @@
 
 #include "window/calculator/calculator_window.h"
 #include "window/keys/key_typer.h"
+#include "window/tape/tape_editor.h"
 #include "window/tape/tape_window.h"
 
 #include <QCoreApplication>
@@ -420,11 +421,11 @@ void KeyLatencyBench::correctWithTape()
         return;
     KeyTyper &typer = m_window->typer();
     const std::size_t line = top ? 0 : static_cast<std::size_t>(lines) - 2;
-    const char op = typer.tape().lines()[line].op;
+    const std::optional<TapeOperator> op = typer.tape().lines()[line].op;
     int corrections = 0;
     QBENCHMARK
     {
-        QVERIFY(typer.correct(
+        QVERIFY(m_window->editor().correct(
             line, corrections % 2 == 0 ? QStringLiteral("5") : QStringLiteral("6"), op));
         m_readout->repaint();
         settle();

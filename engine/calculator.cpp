@@ -10,10 +10,10 @@ namespace tallimax {
 
 namespace {
 
-constexpr std::string_view None = "NONE";
-constexpr std::string_view Nums = "NUMS";
-constexpr std::string_view Ops = "OPS";
-constexpr std::string_view Neg = "NEG";
+using inputs::Neg;
+using inputs::None;
+using inputs::Nums;
+using inputs::Ops;
 
 constexpr std::int16_t True = -1;
 constexpr std::int16_t False = 0;
@@ -30,9 +30,35 @@ CellValue text(std::string_view value)
 
 } // namespace
 
+std::string_view messageOf(Refusal refusal)
+{
+    switch (refusal) {
+    case Refusal::DivideByZero:
+        return texts::DivideByZero;
+    case Refusal::Overflow:
+        return texts::Overflow;
+    case Refusal::None:
+        break;
+    }
+    return {};
+}
+
 Calculator::Calculator(CalculatorView &view, DecimalSeparatorSource decimalSeparator)
     : m_view(view), m_decimalSeparator(std::move(decimalSeparator))
 { }
+
+// Each operation starts with nothing written on the action panel yet and nothing refused.
+void Calculator::begin()
+{
+    m_actionWritten.reset();
+    m_refusal = Refusal::None;
+}
+
+void Calculator::setAction(std::string_view text)
+{
+    m_actionWritten = std::string(text);
+    m_view.SetAction(*m_actionWritten);
+}
 
 std::string Calculator::separator() const
 {
@@ -49,6 +75,7 @@ void Calculator::setReadout(std::string text)
 
 void Calculator::Form_Load()
 {
+    begin();
     m_state.PointEntered = False;
     m_state.OperandCount = 0;
     m_state.InputState = text(None);
@@ -58,22 +85,25 @@ void Calculator::Form_Load()
 
 void Calculator::rset_Click()
 {
+    begin();
     setReadout(FormatZero("0.", separator()));
     m_state.Accumulator = std::int16_t{ 0 };
     m_state.Operand = std::int16_t{ 0 };
     Form_Load();
-    m_view.SetAction(std::string(texts::Action));
+    setAction(texts::Action);
 }
 
 void Calculator::restore(const Snapshot &snapshot)
 {
+    begin();
     m_state = snapshot.state;
     m_view.SetReadout(m_state.ReadoutText);
-    m_view.SetAction(snapshot.action);
+    setAction(snapshot.action);
 }
 
 void Calculator::Number_Click(std::int16_t index)
 {
+    begin();
     if (!isKey(index, NumberCaptions))
         return;
     const std::string_view digit = NumberCaptions[static_cast<std::size_t>(index)];
@@ -98,6 +128,7 @@ void Calculator::Number_Click(std::int16_t index)
 
 void Calculator::Decimal_Click()
 {
+    begin();
     if (IsText(m_state.InputState, Neg))
         setReadout(FormatZero("-0.", separator()));
     else if (!IsText(m_state.InputState, Nums))
@@ -108,6 +139,7 @@ void Calculator::Decimal_Click()
 
 void Calculator::Operator_Click(std::int16_t index)
 {
+    begin();
     if (!isKey(index, OperatorCaptions))
         return;
     const std::string_view caption = OperatorCaptions[static_cast<std::size_t>(index)];
@@ -161,7 +193,8 @@ void Calculator::evaluate()
     } else if (op == "/" && *operand == 0.0) {
         // The zero test comes before any division; the accumulator stays as it was.
         m_view.ShowWarning(std::string(texts::WarningPrompt), std::string(texts::WarningTitle));
-        m_view.SetAction(std::string(texts::DivideByZero));
+        m_refusal = Refusal::DivideByZero;
+        setAction(texts::DivideByZero);
     } else {
         const std::optional<double> accumulator = ToNumber(m_state.Accumulator, sep);
         double result = 0.0;
@@ -185,7 +218,7 @@ void Calculator::evaluate()
             refuseEvaluation();
         } else {
             m_state.Accumulator = result;
-            m_view.SetAction(std::string(action));
+            setAction(action);
         }
     }
 
@@ -195,7 +228,8 @@ void Calculator::evaluate()
 
 void Calculator::refuseEvaluation()
 {
-    m_view.SetAction(std::string(texts::Overflow));
+    m_refusal = Refusal::Overflow;
+    setAction(texts::Overflow);
 }
 
 bool pressKey(Calculator &calculator, char key)

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,20 @@ inline constexpr std::string_view WarningPrompt = "Look at message on action pan
 inline constexpr std::string_view WarningTitle = "Message From Vor";
 } // namespace texts
 
+// What the calculator is doing between two keys, as CalculatorState::InputState holds it.
+namespace inputs {
+inline constexpr std::string_view None = "NONE";
+inline constexpr std::string_view Nums = "NUMS"; // a number is being typed
+inline constexpr std::string_view Ops = "OPS"; // an operator was the last key
+inline constexpr std::string_view Neg = "NEG"; // a minus started a negative number
+} // namespace inputs
+
+// Why an operator key evaluated nothing, as the action panel then says.
+enum class Refusal { None, DivideByZero, Overflow };
+
+// The action panel's text for a refusal; empty for none.
+std::string_view messageOf(Refusal refusal);
+
 // Everything the calculator remembers between two keys.
 struct CalculatorState
 {
@@ -42,7 +57,7 @@ struct CalculatorState
     CellValue Operand;
     std::int16_t PointEntered = 0; // 0 false, -1 true
     std::int16_t OperandCount = 0;
-    CellValue InputState; // "NONE", "NUMS", "OPS" or "NEG"
+    CellValue InputState; // one of inputs::
     CellValue PendingOp; // an operator caption, or " " before the first one
     CellValue EntryValue;
     std::string ReadoutText = "0.";
@@ -77,8 +92,14 @@ public:
     void restore(const Snapshot &snapshot);
 
     const CalculatorState &state() const { return m_state; }
+    // What the last operation (or restore) wrote on the action panel, if it wrote it at all,
+    // and the evaluation it refused, if any.
+    const std::optional<std::string> &actionWritten() const { return m_actionWritten; }
+    Refusal refusal() const { return m_refusal; }
 
 private:
+    void begin();
+    void setAction(std::string_view text);
     std::string separator() const;
     void setReadout(std::string text);
     void evaluate();
@@ -87,6 +108,8 @@ private:
     CalculatorView &m_view;
     DecimalSeparatorSource m_decimalSeparator;
     CalculatorState m_state;
+    std::optional<std::string> m_actionWritten;
+    Refusal m_refusal = Refusal::None;
 };
 
 // Presses the key with this caption: digits, ".", "+", "-", "X", "/", "=", and "R" for RESET ALL.

@@ -5,22 +5,19 @@
 #include <algorithm>
 #include <iterator>
 #include <utility>
-#include <vector>
 
 namespace tallimax {
 
 namespace {
 
-// Shows nothing while a replay types: it only keeps what the action panel would say. A division
-// by zero puts its message on its line instead of opening the warning box.
-class ReplayView : public CalculatorView
+// Shows nothing while a replay types. A division by zero puts its message on its line instead of
+// opening the warning box.
+class SilentView : public CalculatorView
 {
 public:
     void SetReadout(const std::string & /*text*/) override { }
-    void SetAction(const std::string &text) override { written = text; }
+    void SetAction(const std::string & /*text*/) override { }
     void ShowWarning(const std::string & /*prompt*/, const std::string & /*title*/) override { }
-
-    std::optional<std::string> written;
 };
 
 bool isNumberKey(char key)
@@ -28,96 +25,207 @@ bool isNumberKey(char key)
     return (key >= '0' && key <= '9') || key == '.';
 }
 
-template <typename Lines> std::size_t bytesFrom(const Lines &lines, std::size_t first)
+// How the calculator stood before a key, as far as the tape needs to know.
+struct KeyStart
+{
+    bool typingNumber = false;
+    bool signStarted = false;
+    std::int16_t operandCount = 0;
+
+    static KeyStart of(const CalculatorState &state)
+    {
+        return { IsText(state.InputState, inputs::Nums), IsText(state.InputState, inputs::Neg),
+            state.OperandCount };
+    }
+};
+
+// Whether the key starts a line of its own after these lines.
+template <typename Lines> bool startsLine(const Lines &lines, char key)
+{
+    return key == 'R' || lines.empty() || !lines.back().isOpen();
+}
+
+// Puts one key on the lines: a digit, the point, or a minus that starts a negative number goes
+// to the number being typed; any other operator key ends it (or makes a line of its own when
+// no number was typed); RESET ALL draws a break.
+template <typename Lines>
+void addKey(Lines &lines, char key, KeyStart start, const Calculator &calculator)
+{
+    const bool starts = startsLine(lines, key);
+    if (starts)
+        lines.emplace_back();
+    TapeLine &line = lines.back();
+    line.keys += key;
+    if (key == 'R') {
+        line.kind = TapeLine::Kind::Break;
+        return;
+    }
+    const CalculatorState &after = calculator.state();
+    // A minus where a number is expected is the number's sign.
+    const bool sign = key == '-' && !start.signStarted && IsText(after.InputState, inputs::Neg);
+    if (isNumberKey(key) || sign) {
+        line.number = after.ReadoutText;
+        return;
+    }
+    line.op = operatorOf(key);
+    // Only a second operand typed after the first one leads to an evaluation.
+    if (start.typingNumber && start.operandCount == 1) {
+        if (calculator.refusal() != Refusal::None)
+            line.message = messageOf(calculator.refusal());
+        else
+            line.result = after.ReadoutText;
+    }
+}
+
+// Presses the key and puts it on the lines; `action` follows what the key wrote on the action
+// panel. False for a character that is no key's.
+template <typename Lines>
+bool recordKey(Calculator &calculator, char key, Lines &lines, std::string &action)
+{
+    const KeyStart start = KeyStart::of(calculator.state());
+    if (!pressKey(calculator, key))
+        return false;
+    if (calculator.actionWritten())
+        action = *calculator.actionWritten();
+    addKey(lines, key, start, calculator);
+    return true;
+}
+
+// A calculator of its own, showing nothing, that types on from a snapshot; the separator is the
+// one read when the replay began.
+class Replay
+{
+public:
+    Replay(const Snapshot &from, const std::string &separator)
+        : m_calculator(m_view, [&separator] { return separator; }), m_action(from.action)
+    {
+        m_calculator.restore(from);
+    }
+
+    void type(std::string_view keys)
+    {
+        for (const char key : keys) {
+            pressKey(m_calculator, key);
+            if (m_calculator.actionWritten())
+                m_action = *m_calculator.actionWritten();
+        }
+    }
+    // Types the keys of a line and puts them on the lines: the first line they start gets the
+    // line's note.
+    void type(const TapeLine &from, std::string_view keys, std::vector<TapeLine> &lines)
+    {
+        bool noted = from.note.empty();
+        for (const char key : keys) {
+            const bool starts = startsLine(lines, key);
+            recordKey(m_calculator, key, lines, m_action);
+            if (starts && !noted) {
+                lines.back().note = from.note;
+                noted = true;
+            }
+        }
+    }
+
+    Snapshot snapshot() const { return { m_calculator.state(), m_action }; }
+    bool standsAt(const Snapshot &snapshot) const
+    {
+        return m_calculator.state() == snapshot.state && m_action == snapshot.action;
+    }
+
+private:
+    SilentView m_view;
+    Calculator m_calculator;
+    std::string m_action;
+};
+
+template <typename Lines>
+std::size_t bytesOf(const Lines &lines, std::size_t first, std::size_t last)
 {
     std::size_t bytes = 0;
-    for (std::size_t i = first; i < lines.size(); ++i)
+    for (std::size_t i = first; i < last; ++i)
         bytes += History::bytesOf(lines[i]);
     return bytes;
 }
 
 } // namespace
 
-KeyStart KeyStart::of(const CalculatorState &state)
+std::optional<TapeOperator> operatorOf(char key)
 {
-    return { IsText(state.InputState, "NUMS"), IsText(state.InputState, "NEG"),
-        state.OperandCount };
+    switch (key) {
+    case '/':
+    case '+':
+    case 'X':
+    case '-':
+    case '=':
+        return static_cast<TapeOperator>(key);
+    default:
+        return std::nullopt;
+    }
 }
 
-Tape::Tape(DecimalSeparatorSource decimalSeparator, std::size_t maxLines, std::size_t maxBytes)
-    : m_decimalSeparator(std::move(decimalSeparator)), m_maxLines(maxLines), m_maxBytes(maxBytes)
+std::string cutNote(std::string note)
+{
+    std::size_t points = 0;
+    for (std::size_t i = 0; i < note.size(); ++i) {
+        // A code point starts at every byte that does not continue one.
+        if ((static_cast<unsigned char>(note[i]) & 0xC0U) == 0x80U)
+            continue;
+        if (points == TapeLine::MaxNote) {
+            note.resize(i);
+            break;
+        }
+        ++points;
+    }
+    return note;
+}
+
+Tape::Tape(DecimalSeparatorSource decimalSeparator, std::size_t maxLines, std::size_t maxBytes,
+    std::size_t checkpointEvery)
+    : m_decimalSeparator(std::move(decimalSeparator)),
+      m_maxLines(maxLines),
+      m_maxBytes(maxBytes),
+      m_checkpointEvery(std::max<std::size_t>(checkpointEvery, 1))
 { }
 
-void Tape::addKey(std::deque<TapeLine> &lines, char key, KeyStart start,
-    const CalculatorState &after, std::string_view action)
+// Read once for a whole replay: the locale does not change while it types.
+std::string Tape::separator() const
 {
-    if (key == 'R') {
-        lines.emplace_back().keys = "R";
-        return;
-    }
-    const bool open = !lines.empty() && !lines.back().isBreak() && lines.back().op == '\0';
-    if (!open)
-        lines.emplace_back();
-    TapeLine &line = lines.back();
-    line.keys += key;
-    // A minus where a number is expected is the number's sign.
-    const bool sign = key == '-' && !start.signStarted && IsText(after.InputState, "NEG");
-    if (isNumberKey(key) || sign) {
-        line.number = after.ReadoutText;
-        return;
-    }
-    line.op = key;
-    // Only a second operand typed after the first one leads to an evaluation.
-    if (start.typingNumber && start.operandCount == 1) {
-        if (action == texts::DivideByZero || action == texts::Overflow)
-            line.message = action;
-        else
-            line.result = after.ReadoutText;
-    }
-}
-
-Snapshot Tape::replay(
-    const Snapshot &from, std::string_view keys, std::deque<TapeLine> *lines) const
-{
-    ReplayView view;
-    Calculator calculator(view, m_decimalSeparator);
-    calculator.restore(from);
-    std::string action = from.action;
-    for (const char key : keys) {
-        const KeyStart start = KeyStart::of(calculator.state());
-        view.written.reset();
-        pressKey(calculator, key);
-        if (view.written)
-            action = *view.written;
-        if (lines != nullptr)
-            addKey(*lines, key, start, calculator.state(), view.written ? *view.written : "");
-    }
-    return { calculator.state(), std::move(action) };
+    return m_decimalSeparator ? m_decimalSeparator() : std::string();
 }
 
 void Tape::beginStep(const Snapshot &before)
 {
     if (m_lines.empty())
         m_base = before;
+    m_action = before.action;
+    m_stepWroteAction = false;
     // A key either goes on the number being typed on the last line or starts a line of its own.
-    const bool open = !m_lines.empty() && !m_lines.back().isBreak() && m_lines.back().op == '\0';
+    const bool open = !m_lines.empty() && m_lines.back().isOpen();
     m_stepFirst = m_lines.size() - (open ? 1 : 0);
     m_stepRemoved = m_lines.size() - m_stepFirst;
-    m_bytes -= bytesFrom(m_lines, m_stepFirst);
-    TapeSplice splice{ m_dropped + m_stepFirst, {}, std::nullopt };
+    // The step's lines count again when it ends.
+    m_bytes -= bytesOf(m_lines, m_stepFirst, m_lines.size());
+    TapeSplice splice{ m_dropped + m_stepFirst, {}, TapeSplice::ToEnd, std::nullopt };
     splice.lines.assign(m_lines.begin() + static_cast<std::ptrdiff_t>(m_stepFirst), m_lines.end());
     m_history.record(before, std::move(splice));
 }
 
-void Tape::typed(char key, KeyStart start, const CalculatorState &after, std::string_view action)
+bool Tape::type(Calculator &calculator, char key)
 {
-    addKey(m_lines, key, start, after, action);
+    const std::size_t next = m_dropped + m_lines.size();
+    const std::size_t last = m_checkpoints.empty() ? m_dropped : m_checkpoints.back().line;
+    if (startsLine(m_lines, key) && next >= last + m_checkpointEvery)
+        keep({ next, { calculator.state(), m_action } });
+    if (!recordKey(calculator, key, m_lines, m_action))
+        return false;
+    m_stepWroteAction = m_stepWroteAction || calculator.actionWritten().has_value();
+    return true;
 }
 
 void Tape::endStep()
 {
-    m_bytes += bytesFrom(m_lines, m_stepFirst);
-    changed(m_stepFirst, m_stepRemoved);
+    m_bytes += bytesOf(m_lines, m_stepFirst, m_lines.size());
+    if (m_listener != nullptr)
+        m_listener->linesReplaced(m_stepFirst, m_stepRemoved, m_lines.size() - m_stepFirst);
     trim();
 }
 
@@ -132,52 +240,102 @@ std::optional<Snapshot> Tape::redo(Snapshot now)
 }
 
 std::optional<Snapshot> Tape::correct(
-    std::size_t line, std::string_view numberKeys, char op, Snapshot now)
+    std::size_t line, std::string_view numberKeys, std::optional<TapeOperator> op, Snapshot now)
 {
     if (line >= m_lines.size() || m_lines[line].isBreak())
         return std::nullopt;
     std::string keys(numberKeys);
-    if (op != '\0')
-        keys += op;
+    if (op)
+        keys += keyOf(*op);
     return retype(line, keys, std::move(now));
 }
 
 std::optional<Snapshot> Tape::remove(std::size_t line, Snapshot now)
 {
-    return retype(line, {}, std::move(now));
+    return retype(line, std::nullopt, std::move(now));
 }
 
-// Types the session again from the state before its first line kept, with the line's keys
-// replaced: the calculator, the line and every line after it are then what those keys give.
-std::optional<Snapshot> Tape::retype(std::size_t line, std::string_view keys, Snapshot now)
+bool Tape::takesNumber(std::size_t line, std::string_view numberKeys) const
+{
+    if (numberKeys.empty())
+        return line < m_lines.size() && m_lines[line].number.empty();
+    const std::string_view digits = numberKeys.starts_with('-') ? numberKeys.substr(1) : numberKeys;
+    return !digits.empty() && std::all_of(digits.begin(), digits.end(), isNumberKey);
+}
+
+// Types the session again from the state kept nearest before the line, with the line's keys
+// replaced (or none): the calculator, the line and every line after it are then what those keys
+// give. The typing stops at the first state kept after the line that it meets again, as the lines
+// from there on would come out as they are.
+std::optional<Snapshot> Tape::retype(
+    std::size_t line, std::optional<std::string_view> keys, Snapshot now)
 {
     if (line >= m_lines.size() || !m_base)
         return std::nullopt;
-    std::string after(keys);
-    for (std::size_t i = line + 1; i < m_lines.size(); ++i)
-        after += m_lines[i].keys;
     // A number RESET ALL abandoned goes on being typed when its break goes: it is typed again too.
-    const TapeLine *previous = line > 0 ? &m_lines[line - 1] : nullptr;
-    if (previous != nullptr && !previous->isBreak() && previous->op == '\0') {
-        after.insert(0, previous->keys);
-        --line;
+    const std::size_t start = line > 0 && m_lines[line - 1].isOpen() ? line - 1 : line;
+    const std::string separator = this->separator();
+    const auto [from, snapshot] = nearest(m_dropped + start);
+    Replay replay(*snapshot, separator);
+    // States kept on the way, for the next correction.
+    std::vector<Checkpoint> kept;
+    std::size_t lastKept = from;
+    for (std::size_t i = from - m_dropped; i < start; ++i) {
+        if (m_dropped + i >= lastKept + m_checkpointEvery) {
+            lastKept = m_dropped + i;
+            kept.push_back({ lastKept, replay.snapshot() });
+        }
+        replay.type(m_lines[i].keys);
     }
-    std::string before;
-    for (std::size_t i = 0; i < line; ++i)
-        before += m_lines[i].keys;
 
-    std::deque<TapeLine> lines;
-    Snapshot shown = replay(replay(*m_base, before, nullptr), after, &lines);
-    TapeSplice splice{ m_dropped + line, {}, std::nullopt };
-    const std::size_t removed = m_lines.size() - line;
-    m_bytes -= bytesFrom(m_lines, line);
-    std::move(m_lines.begin() + static_cast<std::ptrdiff_t>(line), m_lines.end(),
-        std::back_inserter(splice.lines));
-    m_lines.resize(line);
-    m_history.record(std::move(now), std::move(splice));
-    std::move(lines.begin(), lines.end(), std::back_inserter(m_lines));
-    m_bytes += bytesFrom(m_lines, line);
-    changed(line, removed);
+    std::vector<TapeLine> made;
+    if (start < line)
+        replay.type(m_lines[start], m_lines[start].keys, made);
+    if (keys)
+        replay.type(m_lines[line], *keys, made);
+    // The first state kept after the line.
+    auto old = std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), m_dropped + line,
+        [](std::size_t at, const Checkpoint &checkpoint) { return at < checkpoint.line; });
+    std::size_t stop = line + 1;
+    for (; stop < m_lines.size(); ++stop) {
+        if (startsLine(made, m_lines[stop].keys.front())) {
+            for (; old != m_checkpoints.end() && old->line < m_dropped + stop; ++old) { }
+            if (old != m_checkpoints.end() && old->line == m_dropped + stop
+                && replay.standsAt(old->before))
+                break;
+            const std::size_t at = m_dropped + start + made.size();
+            if (at >= lastKept + m_checkpointEvery) {
+                lastKept = at;
+                kept.push_back({ at, replay.snapshot() });
+            }
+        }
+        replay.type(m_lines[stop], m_lines[stop].keys, made);
+    }
+    const bool toEnd = stop == m_lines.size();
+    Snapshot shown = toEnd ? replay.snapshot() : now;
+    // The states kept within the lines typed again are no more; those after them stand.
+    forgetCheckpoints(m_dropped + start, toEnd ? TapeSplice::ToEnd : m_dropped + stop);
+
+    // Lines that came out as they were need not change.
+    const auto oldFirst = m_lines.begin() + static_cast<std::ptrdiff_t>(start);
+    const auto oldLast = m_lines.begin() + static_cast<std::ptrdiff_t>(stop);
+    const std::size_t same = static_cast<std::size_t>(
+        std::mismatch(made.begin(), made.end(), oldFirst, oldLast).first - made.begin());
+    const std::size_t sameAtEnd = static_cast<std::size_t>(
+        std::mismatch(made.rbegin(), made.rend() - static_cast<std::ptrdiff_t>(same),
+            std::make_reverse_iterator(oldLast),
+            std::make_reverse_iterator(oldFirst + static_cast<std::ptrdiff_t>(same)))
+            .first
+        - made.rbegin());
+    const std::size_t first = start + same;
+    made.erase(made.end() - static_cast<std::ptrdiff_t>(sameAtEnd), made.end());
+    made.erase(made.begin(), made.begin() + static_cast<std::ptrdiff_t>(same));
+    const std::size_t added = made.size();
+    std::vector<TapeLine> replaced = replace(first, stop - first - sameAtEnd, std::move(made));
+    m_history.record(
+        std::move(now), { m_dropped + first, std::move(replaced), added, std::nullopt });
+    for (Checkpoint &checkpoint : kept)
+        keep(std::move(checkpoint));
     trim();
     return shown;
 }
@@ -186,68 +344,178 @@ void Tape::clear(Snapshot now)
 {
     if (m_lines.empty())
         return;
-    TapeSplice splice{ m_dropped, {}, m_base };
-    std::move(m_lines.begin(), m_lines.end(), std::back_inserter(splice.lines));
-    const std::size_t removed = m_lines.size();
-    m_lines.clear();
-    m_bytes = 0;
+    TapeSplice splice{ m_dropped, {}, 0, std::move(m_base) };
     m_base = now;
+    forgetCheckpoints(m_dropped, TapeSplice::ToEnd);
+    splice.lines = replace(0, TapeSplice::ToEnd, {});
     m_history.record(std::move(now), std::move(splice));
-    changed(0, removed);
+}
+
+std::optional<Snapshot> Tape::annotate(std::size_t line, std::string note, Snapshot now)
+{
+    if (line >= m_lines.size())
+        return std::nullopt;
+    note = cutNote(std::move(note));
+    if (note == m_lines[line].note)
+        return std::nullopt;
+    std::vector<TapeLine> annotated{ m_lines[line] };
+    annotated.front().note = std::move(note);
+    TapeSplice splice{ m_dropped + line, replace(line, 1, std::move(annotated)), 1, std::nullopt };
+    m_history.record(now, std::move(splice));
+    trim();
+    return now;
+}
+
+Snapshot Tape::typeLines(const std::vector<LineKeys> &lines, Snapshot now)
+{
+    if (std::all_of(
+            lines.begin(), lines.end(), [](const LineKeys &line) { return line.keys.empty(); }))
+        return now;
+    const std::string separator = this->separator();
+    SilentView view;
+    Calculator calculator(view, [&separator] { return separator; });
+    calculator.restore(now);
+    beginStep(now);
+    for (const LineKeys &line : lines) {
+        bool noted = line.note.empty();
+        for (const char key : line.keys) {
+            const bool starts = startsLine(m_lines, key);
+            if (type(calculator, key) && starts && !noted) {
+                m_lines.back().note = cutNote(line.note);
+                noted = true;
+            }
+        }
+    }
+    endStep();
+    return { calculator.state(), m_action };
+}
+
+std::string Tape::runningTotal(std::string_view readout) const
+{
+    const auto last = std::find_if(m_lines.rbegin(), m_lines.rend(),
+        [](const TapeLine &line) { return line.isBreak() || !line.result.empty(); });
+    return last != m_lines.rend() && !last->isBreak() ? last->result : std::string(readout);
+}
+
+std::vector<TapeLine> Tape::replace(
+    std::size_t first, std::size_t count, std::vector<TapeLine> lines)
+{
+    const std::size_t before = m_lines.size();
+    count = std::min(count, before - first);
+    const auto at = m_lines.begin() + static_cast<std::ptrdiff_t>(first);
+    std::vector<TapeLine> replaced(std::make_move_iterator(at),
+        std::make_move_iterator(at + static_cast<std::ptrdiff_t>(count)));
+    m_bytes -= bytesOf(replaced, 0, replaced.size());
+    m_bytes += bytesOf(lines, 0, lines.size());
+    const std::size_t kept = std::min(count, lines.size());
+    std::move(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kept), at);
+    if (lines.size() > count)
+        m_lines.insert(at + static_cast<std::ptrdiff_t>(count),
+            std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(count)),
+            std::make_move_iterator(lines.end()));
+    else
+        m_lines.erase(
+            at + static_cast<std::ptrdiff_t>(kept), at + static_cast<std::ptrdiff_t>(count));
+
+    // The states kept before the lines replaced stand; those after them move with them.
+    const std::size_t from = m_dropped + first;
+    if (first + count == before) {
+        forgetCheckpoints(from, TapeSplice::ToEnd);
+    } else {
+        forgetCheckpoints(from, from + count);
+        for (Checkpoint &checkpoint : m_checkpoints) {
+            if (checkpoint.line >= from + count)
+                checkpoint.line = checkpoint.line + lines.size() - count;
+        }
+    }
+    if (m_listener != nullptr)
+        m_listener->linesReplaced(first, count, lines.size());
+    return replaced;
 }
 
 TapeSplice Tape::swap(TapeSplice splice)
 {
-    const std::size_t first = splice.first - m_dropped;
-    TapeSplice replaced{ splice.first, {}, std::nullopt };
-    const std::size_t removed = m_lines.size() - first;
-    m_bytes -= bytesFrom(m_lines, first);
-    std::move(m_lines.begin() + static_cast<std::ptrdiff_t>(first), m_lines.end(),
-        std::back_inserter(replaced.lines));
-    m_lines.resize(first);
-    std::move(splice.lines.begin(), splice.lines.end(), std::back_inserter(m_lines));
-    m_bytes += bytesFrom(m_lines, first);
+    const std::size_t added = splice.lines.size();
+    TapeSplice replaced{ splice.first,
+        replace(splice.first - m_dropped, splice.count, std::move(splice.lines)), added,
+        std::nullopt };
     if (splice.base) {
         replaced.base = std::move(m_base);
         m_base = std::move(splice.base);
+        forgetCheckpoints(m_dropped, TapeSplice::ToEnd);
     }
-    changed(first, removed);
     return replaced;
 }
 
-void Tape::changed(std::size_t first, std::size_t removed)
-{
-    if (m_listener != nullptr)
-        m_listener->linesReplaced(first, removed, m_lines.size() - first);
-}
-
-// Lets the oldest lines go, a hundredth of the bound at a time: each time the state after them is
-// typed again, to be the one before the first line kept.
+// Lets the oldest lines go, a hundredth of the bound at a time: the state after them, typed on
+// from the nearest one kept, becomes the one before the first line kept.
 void Tape::trim()
 {
     const std::size_t slack = m_maxLines / 100;
-    if (m_lines.size() <= m_maxLines + slack && m_bytes <= m_maxBytes)
+    if (m_lines.size() <= m_maxLines + slack && bytes() <= m_maxBytes)
         return;
     std::size_t count = 0;
-    std::size_t bytes = m_bytes;
+    std::size_t lineBytes = 0;
+    std::size_t bytes = this->bytes();
+    auto checkpoint = m_checkpoints.begin();
     // The last line always stays: its number may still be being typed.
     while (
         count + 1 < m_lines.size() && (m_lines.size() - count > m_maxLines || bytes > m_maxBytes)) {
+        lineBytes += History::bytesOf(m_lines[count]);
         bytes -= History::bytesOf(m_lines[count]);
         ++count;
+        for (; checkpoint != m_checkpoints.end() && checkpoint->line <= m_dropped + count;
+             ++checkpoint)
+            bytes -= History::bytesOf(checkpoint->before);
     }
     if (count == 0)
         return;
-    std::string keys;
-    for (std::size_t i = 0; i < count; ++i)
-        keys += m_lines[i].keys;
-    m_base = replay(*m_base, keys, nullptr);
+    const std::string separator = this->separator();
+    const auto [from, snapshot] = nearest(m_dropped + count);
+    Replay replay(*snapshot, separator);
+    for (std::size_t i = from - m_dropped; i < count; ++i)
+        replay.type(m_lines[i].keys);
+    m_base = replay.snapshot();
     m_lines.erase(m_lines.begin(), m_lines.begin() + static_cast<std::ptrdiff_t>(count));
-    m_bytes = bytes;
+    m_bytes -= lineBytes;
     m_dropped += count;
+    while (!m_checkpoints.empty() && m_checkpoints.front().line <= m_dropped) {
+        m_checkpointBytes -= History::bytesOf(m_checkpoints.front().before);
+        m_checkpoints.pop_front();
+    }
     m_history.forgetLinesBefore(m_dropped);
     if (m_listener != nullptr)
         m_listener->oldestDropped(count);
+}
+
+std::pair<std::size_t, const Snapshot *> Tape::nearest(std::size_t line) const
+{
+    const auto after = std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), line,
+        [](std::size_t at, const Checkpoint &checkpoint) { return at < checkpoint.line; });
+    if (after == m_checkpoints.begin())
+        return { m_dropped, &*m_base };
+    return { std::prev(after)->line, &std::prev(after)->before };
+}
+
+void Tape::keep(Checkpoint checkpoint)
+{
+    const auto at = std::lower_bound(m_checkpoints.begin(), m_checkpoints.end(), checkpoint.line,
+        [](const Checkpoint &kept, std::size_t line) { return kept.line < line; });
+    if (at != m_checkpoints.end() && at->line == checkpoint.line)
+        return;
+    m_checkpointBytes += History::bytesOf(checkpoint.before);
+    m_checkpoints.insert(at, std::move(checkpoint));
+}
+
+// Forgets the states kept strictly between the two lines.
+void Tape::forgetCheckpoints(std::size_t after, std::size_t before)
+{
+    const auto first = std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), after,
+        [](std::size_t at, const Checkpoint &checkpoint) { return at < checkpoint.line; });
+    auto last = first;
+    for (; last != m_checkpoints.end() && last->line < before; ++last)
+        m_checkpointBytes -= History::bytesOf(last->before);
+    m_checkpoints.erase(first, last);
 }
 
 } // namespace tallimax

@@ -31,6 +31,8 @@
 //                     and the operator o % 6 of none + - X / =, or removes it; then takes that
 //                     back and puts it back, which must each restore exactly what was
 //   K                 clears the tape, the same way
+//   N l k B           gives line l % (lines + 1) the note of the k bytes B, the same way; a
+//                     correction or deletion of another line keeps each note on its line
 // Every key, reset and load, and every paste that types keys, is one step of the tape, which
 // takes steps back and puts them back. Unless a load or a separator change came after the tape's
 // first line, its keys typed again from before that line must make it and the calculator again.
@@ -39,8 +41,8 @@
 
 #include "engine/calculator.h"
 #include "engine/history.h"
-#include "engine/tape.h"
 #include "engine/paste_text.h"
+#include "engine/tape.h"
 
 #include <algorithm>
 #include <array>
@@ -85,6 +87,8 @@ constexpr std::size_t MaxTypedPaste = 2000;
 constexpr std::size_t TapeLines = 20;
 constexpr std::size_t TapeBytes = std::size_t{ 4 } << 10U;
 constexpr std::size_t ReplayBudget = 50'000;
+// A state kept every few lines, so that corrections start from them and stop at them.
+constexpr std::size_t TapeCheckpoints = 3;
 
 [[noreturn]] void fail(std::string_view what, std::string_view text)
 {
@@ -382,8 +386,12 @@ public:
                 for (const std::uint8_t byte : input.subspan(i + 4, length))
                     keys += "0123456789."[byte % 11];
                 i += 3 + length;
-                retype(line == m_tape.lines().size() || m_tape.lines()[line].isBreak(),
-                    [&] { return m_tape.correct(line, keys, "\0+-X/="[op % 6], snapshot()); });
+                retype(
+                    line == m_tape.lines().size() || m_tape.lines()[line].isBreak(),
+                    [&] {
+                        return m_tape.correct(line, keys, operatorOf("_+-X/="[op % 6]), snapshot());
+                    },
+                    false, line);
                 break;
             }
             case 'd': {
@@ -391,7 +399,22 @@ public:
                     return;
                 const std::size_t line = input[++i] % (m_tape.lines().size() + 1);
                 retype(
-                    line == m_tape.lines().size(), [&] { return m_tape.remove(line, snapshot()); });
+                    line == m_tape.lines().size(), [&] { return m_tape.remove(line, snapshot()); },
+                    false, line);
+                break;
+            }
+            case 'N': {
+                if (left < 2)
+                    return;
+                const std::size_t line = input[i + 1] % (m_tape.lines().size() + 1);
+                const std::size_t length = std::min<std::size_t>(input[i + 2], left - 2);
+                const std::span<const std::uint8_t> bytes = input.subspan(i + 3, length);
+                std::string note(bytes.begin(), bytes.end());
+                i += 2 + length;
+                const bool same =
+                    line == m_tape.lines().size() || m_tape.lines()[line].note == cutNote(note);
+                retype(same, [&] { return m_tape.annotate(line, note, snapshot()); });
+                check(same || m_tape.lines()[line].note == cutNote(note), "a note not kept");
                 break;
             }
             case 'K':
@@ -408,11 +431,13 @@ public:
     void linesReplaced(std::size_t first, std::size_t removed, std::size_t added) override
     {
         const std::deque<TapeLine> &lines = m_tape.lines();
-        check(first + removed == m_lineKeys.size() && first + added == lines.size(),
+        check(first + removed <= m_lineKeys.size()
+                && m_lineKeys.size() - removed + added == lines.size(),
             "the tape told of other lines than it changed");
-        m_lineKeys.resize(first);
-        for (std::size_t i = first; i < lines.size(); ++i)
-            m_lineKeys.push_back(lines[i].keys);
+        const auto at = m_lineKeys.begin() + static_cast<std::ptrdiff_t>(first);
+        m_lineKeys.erase(at, at + static_cast<std::ptrdiff_t>(removed));
+        for (std::size_t i = first; i < first + added; ++i)
+            m_lineKeys.insert(m_lineKeys.begin() + static_cast<std::ptrdiff_t>(i), lines[i].keys);
     }
 
     // The calculator before the first line kept is then the one after the lines that went.
@@ -489,8 +514,7 @@ private:
         case '.': {
             const CalculatorState before = m_calculator.state();
             m_view.clear();
-            m_calculator.Decimal_Click();
-            onTape('.', before);
+            m_tape.type(m_calculator, '.');
             afterCall();
             check(
                 m_view.calls().changedNothingButTheReadout(), "the point changed the action panel");
@@ -547,7 +571,11 @@ private:
     // A correction, a removal or a clearing is one step, which taking back and putting back must
     // undo and redo exactly, unless the lines before it went meanwhile. There is none past the
     // last line, a break has no number to correct, and an empty tape nothing to clear.
-    template <typename Change> void retype(bool refused, Change change, bool clearing = false)
+    // A correction or deletion of `line` leaves the note of every line whose keys it did not
+    // change on that line.
+    template <typename Change>
+    void retype(bool refused, Change change, bool clearing = false,
+        std::optional<std::size_t> line = std::nullopt)
     {
         const std::deque<TapeLine> before = m_tape.lines();
         const std::size_t trims = m_trims;
@@ -571,10 +599,31 @@ private:
         m_calculator.restore(*given);
         afterCall();
         const std::deque<TapeLine> after = m_tape.lines();
+        if (line && m_trims == trims)
+            checkNotesKept(before, after, *line);
         check(m_trims != trims
                 || (takeBack() && m_tape.lines() == before && putBack() && snapshot() == *given
                     && m_tape.lines() == after),
             "a change of the tape taken back and put back is not as it was");
+    }
+
+    // Where every other line kept its keys, it kept its note: a deleted line took its own.
+    void checkNotesKept(
+        const std::deque<TapeLine> &before, const std::deque<TapeLine> &after, std::size_t line)
+    {
+        const std::size_t removed = before.size() - after.size();
+        if (removed > 1)
+            return;
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            const TapeLine &old = before[i < line || removed == 0 ? i : i + 1];
+            if (i != line && old.keys != after[i].keys)
+                return;
+        }
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            if (i != line || removed == 0)
+                check(after[i].note == before[i < line || removed == 0 ? i : i + 1].note,
+                    "a note left its line");
+        }
     }
 
     std::optional<Snapshot> clearTape()
@@ -596,9 +645,10 @@ private:
             cost += line.keys.size() * line.keys.size();
         }
         check(lines.size() <= TapeLines + TapeLines / 100
-                && (bytes <= TapeBytes || lines.size() == 1),
+                && (m_tape.bytes() <= TapeBytes || lines.size() == 1),
             "the tape outgrew its bounds");
-        check(bytes == m_tape.bytes(), "the tape's memory does not add up");
+        // The states it keeps count too.
+        check(bytes <= m_tape.bytes(), "the tape's memory does not add up");
         check(std::ranges::equal(lines, m_lineKeys, {}, &TapeLine::keys),
             "the tape's listener was told of other lines");
         if (!m_tapeChecked || lines.empty() || cost > m_replayBudget)
@@ -608,24 +658,30 @@ private:
             std::accumulate(m_lineKeys.begin(), m_lineKeys.end(), std::string());
         std::deque<TapeLine> again;
         check(typeAgain(m_base, keys, again) == snapshot(), "the tape's keys type another state");
-        check(again == lines, "the tape's keys make other lines", keys);
+        check(std::ranges::equal(again, lines, sameButNote), "the tape's keys make other lines",
+            keys);
     }
 
-    // Types the keys on a calculator of its own standing at `from`, and their lines.
+    static bool sameButNote(const TapeLine &a, const TapeLine &b)
+    {
+        return a.kind == b.kind && a.keys == b.keys && a.number == b.number && a.op == b.op
+            && a.result == b.result && a.message == b.message;
+    }
+
+    // Types the keys on a calculator of its own standing at `from`, and on a tape of its own
+    // (no correction, no kept state used), its lines.
     Snapshot typeAgain(const Snapshot &from, std::string_view keys, std::deque<TapeLine> &lines)
     {
         static const bool anySeparator = true;
         CheckingView view(m_separator, anySeparator);
         Calculator calculator(view, m_separatorSource);
         calculator.restore(from);
-        for (const char key : keys) {
-            const KeyStart start = KeyStart::of(calculator.state());
-            view.clear();
-            pressKey(calculator, key);
-            const auto &actions = view.calls().actions;
-            Tape::addKey(
-                lines, key, start, calculator.state(), actions.empty() ? "" : actions.back());
-        }
+        Tape tape(m_separatorSource);
+        tape.beginStep(from);
+        for (const char key : keys)
+            tape.type(calculator, key);
+        tape.endStep();
+        lines = tape.lines();
         return { calculator.state(), view.action() };
     }
 
@@ -788,8 +844,7 @@ private:
         m_relaxed = false;
         const CalculatorState before = m_calculator.state();
         m_view.clear();
-        m_calculator.rset_Click();
-        onTape('R', before);
+        m_tape.type(m_calculator, 'R');
         afterCall();
         check(m_view.calls().actions.size() == 1 && m_view.calls().actions.back() == texts::Action,
             "reset without \"Action\"");
@@ -799,12 +854,14 @@ private:
     {
         const CalculatorState before = m_calculator.state();
         m_view.clear();
-        m_calculator.Number_Click(index);
+        // An index no key has goes to the calculator, which must ignore it; a key goes through the
+        // tape, as the window types it.
         if (index < 0 || index >= static_cast<std::int16_t>(NumberCaptions.size())) {
+            m_calculator.Number_Click(index);
             ignored(before);
             return;
         }
-        onTape(NumberCaptions[static_cast<std::size_t>(index)][0], before);
+        m_tape.type(m_calculator, NumberCaptions[static_cast<std::size_t>(index)][0]);
         afterCall();
         check(m_view.calls().changedNothingButTheReadout(), "a digit changed the action panel");
     }
@@ -813,12 +870,12 @@ private:
     {
         const CalculatorState before = m_calculator.state();
         m_view.clear();
-        m_calculator.Operator_Click(index);
         if (index < 0 || index >= static_cast<std::int16_t>(OperatorCaptions.size())) {
+            m_calculator.Operator_Click(index);
             ignored(before);
             return;
         }
-        onTape(OperatorCaptions[static_cast<std::size_t>(index)][0], before);
+        m_tape.type(m_calculator, OperatorCaptions[static_cast<std::size_t>(index)][0]);
         afterCall();
         // Only a second operand typed after the first one leads to an evaluation.
         const bool evaluated = before.OperandCount == 1 && IsText(before.InputState, "NUMS");
@@ -826,14 +883,6 @@ private:
             check(m_view.calls().changedNothingButTheReadout(), "action without an evaluation");
         else if (!m_relaxed)
             checkEvaluation(before, OperatorCaptions[static_cast<std::size_t>(index)]);
-    }
-
-    // Puts the key just typed on the tape, with what it wrote on the action panel.
-    void onTape(char key, const CalculatorState &before)
-    {
-        const auto &actions = m_view.calls().actions;
-        m_tape.typed(key, KeyStart::of(before), m_calculator.state(),
-            actions.empty() ? std::string_view() : actions.back());
     }
 
     void ignored(const CalculatorState &before)
@@ -926,7 +975,7 @@ private:
         return m_separator;
     } };
     Calculator m_calculator{ m_view, m_separatorSource };
-    Tape m_tape{ m_separatorSource, TapeLines, TapeBytes };
+    Tape m_tape{ m_separatorSource, TapeLines, TapeBytes, TapeCheckpoints };
     const History &m_history = m_tape.history();
     // The calculator before the tape's first line, whether the tape's keys typed again from it
     // must come to the calculator as it is, and each line's keys as the listener was told.

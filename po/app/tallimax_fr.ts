@@ -119,6 +119,9 @@
         <extracomment>Said by a screen reader after a step: the action panel&apos;s text, then the readout&apos;s.</extracomment>
         <translation>%1, %2</translation>
     </message>
+</context>
+<context>
+    <name>tallimax::TapeEditor</name>
     <message>
         <source>Not corrected: close the warning first.</source>
         <extracomment>Shown by the readout, and said by a screen reader, when the tape is corrected while the division-by-zero warning is open.</extracomment>

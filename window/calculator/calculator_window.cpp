@@ -5,6 +5,7 @@
 #include "window/calculator/calculator_icon.h"
 #include "window/keys/key_button.h"
 #include "window/keys/key_typer.h"
+#include "window/tape/tape_editor.h"
 #include "window/language/translations.h"
 #include "window/keys/keyboard.h"
 #include "window/calculator/layout.h"
@@ -147,31 +148,11 @@ void CalculatorWindow::createControls()
         }
     }
 
-    // Each key runs its one engine operation, typed as one step.
+    // Each key types its one engine operation through the tape, as one step.
     m_typer = new KeyTyper(*m_calculator, *this, *m_readout, *m_action, MessageDuration);
-    for (const auto &[row, key] : keys) {
-        const std::int16_t index = row.index;
-        std::function<void()> operation;
-        switch (row.control) {
-        case layout::Control::Reset:
-            operation = [this] { m_calculator->rset_Click(); };
-            break;
-        case layout::Control::Number:
-            operation = [this, index] { m_calculator->Number_Click(index); };
-            break;
-        case layout::Control::Operator:
-            operation = [this, index] { m_calculator->Operator_Click(index); };
-            break;
-        case layout::Control::Decimal:
-            operation = [this] { m_calculator->Decimal_Click(); };
-            break;
-        case layout::Control::JustDid:
-        case layout::Control::Action:
-        case layout::Control::Readout:
-            continue;
-        }
-        m_typer->addKey(layout::captionOf(row), key, std::move(operation));
-    }
+    m_editor = new TapeEditor(*m_typer, this);
+    for (const auto &[row, key] : keys)
+        m_typer->addKey(layout::captionOf(row), key);
 
     SetReadoutBackColor(toColour(layout::BrightWhite));
 
@@ -192,8 +173,6 @@ void CalculatorWindow::SetReadout(const std::string &text)
 void CalculatorWindow::SetAction(const std::string &text)
 {
     m_action->setText(QString::fromStdString(text));
-    if (m_typer != nullptr)
-        m_typer->actionWritten(text);
 }
 
 void CalculatorWindow::ShowWarning(const std::string &prompt, const std::string &title)
@@ -306,7 +285,7 @@ TapeWindow *CalculatorWindow::tapeWindow()
 void CalculatorWindow::toggleTape()
 {
     if (m_tape == nullptr)
-        m_tape = new TapeWindow(*m_typer, *this, { m_paste, m_undo, m_redo });
+        m_tape = new TapeWindow(*m_typer, *m_editor, *this, { m_paste, m_undo, m_redo });
     m_tape->toggle();
 }
 

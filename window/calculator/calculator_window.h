@@ -20,6 +20,7 @@ class QPoint;
 namespace tallimax {
 
 class KeyTyper;
+class TapeEditor;
 class TapeWindow;
 
 // The calculator's one window: twenty controls at fixed places, each click handed to the engine
@@ -36,6 +37,7 @@ public:
 
     Calculator &calculator() { return *m_calculator; }
     KeyTyper &typer() { return *m_typer; }
+    TapeEditor &editor() { return *m_editor; }
     // The tape's window, made the first time it opens; null until then.
     TapeWindow *tapeWindow();
     // Opens the tape beside the window, or closes it, as Ctrl+H does.
@@ -65,6 +67,7 @@ private:
     QLabel *m_action = nullptr;
     std::unique_ptr<Calculator> m_calculator;
     KeyTyper *m_typer = nullptr;
+    TapeEditor *m_editor = nullptr;
     // Their keys work anywhere in the window, and the readout's menu shows them.
     QAction *m_copy = nullptr;
     QAction *m_paste = nullptr;

@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -57,27 +56,15 @@ KeyTyper::KeyTyper(Calculator &engine, QWidget &window, QLabel &readout, QLabel 
     connect(&m_flashEnd, &QTimer::timeout, this, &KeyTyper::endFlash);
 }
 
-void KeyTyper::addKey(std::string_view caption, KeyButton *key, std::function<void()> operation)
+void KeyTyper::addKey(std::string_view caption, KeyButton *key)
 {
     m_keys.emplace(caption, key);
     // On the tape a key is its caption, and RESET ALL, the one key of a longer caption, is "R".
     const char tapeKey = caption.size() == 1 ? caption.front() : 'R';
-    // clicked, not pressed: a key also works from the keyboard's Space bar.
+    // clicked, not pressed: a key also works from the keyboard's Space bar. The key may open the
+    // warning box; the step then ends when it is closed.
     connect(key, &QAbstractButton::clicked, this,
-        [this, tapeKey, operation = std::move(operation)] {
-            step([&] { typeKey(tapeKey, operation); });
-        });
-}
-
-void KeyTyper::typeKey(char key, const std::function<void()> &operation)
-{
-    const KeyStart start = KeyStart::of(m_engine.state());
-    m_keyAction.clear();
-    // A key may open the warning box, and the window may close while it is open.
-    const QPointer<KeyTyper> guard(this);
-    operation();
-    if (!guard.isNull())
-        m_tape.typed(key, start, m_engine.state(), m_keyAction);
+        [this, tapeKey] { step([&] { m_tape.type(m_engine, tapeKey); }); });
 }
 
 KeyButton *KeyTyper::keyFor(std::string_view caption) const
@@ -136,7 +123,6 @@ template <typename Typing> void KeyTyper::step(Typing typing)
     const QString actionBefore = m_actionPanel.text();
     m_tape.beginStep(snapshot());
     m_typing = true;
-    m_actionWritten = false;
     // A key may open the warning box, and the window may close while it is open.
     const QPointer<KeyTyper> guard(this);
     typing();
@@ -144,7 +130,7 @@ template <typename Typing> void KeyTyper::step(Typing typing)
         return;
     m_typing = false;
     m_tape.endStep();
-    announceShown(actionBefore);
+    announceShown(actionBefore, m_tape.stepWroteAction());
 }
 
 // Pasting is typing: each key the text spells is clicked in turn, without flashing, which would
@@ -197,8 +183,7 @@ void KeyTyper::travel(
         const QString actionBefore = m_actionPanel.text();
         m_engine.restore(*next);
         // Restoring rewrites the action panel whatever it held; only a change is news.
-        m_actionWritten = false;
-        announceShown(actionBefore);
+        announceShown(actionBefore, false);
     } else {
         say(nothingToDo);
     }
@@ -226,96 +211,21 @@ void KeyTyper::say(const QString &text)
     emit said(text);
 }
 
-// A correction waits while a step runs: its warning box is open, and the step is not finished.
-bool KeyTyper::busy()
+void KeyTyper::show(const Snapshot &shown)
 {
-    if (m_typing)
-        //: Shown by the readout, and said by a screen reader, when the tape is corrected while
-        //: the division-by-zero warning is open.
-        say(tr("Not corrected: close the warning first."));
-    return m_typing;
-}
-
-bool KeyTyper::correct(std::size_t line, const QString &number, char op)
-{
-    if (busy())
-        return false;
-    // A line that came with no number typed keeps none: only its operator changes.
-    const auto &lines = m_tape.lines();
-    if (line < lines.size() && lines[line].number.empty() && number.trimmed().isEmpty())
-        return corrected(m_tape.correct(line, {}, op, snapshot()));
-    const paste::Reading reading = paste::readPastedText(number.toStdString(),
-        keyboard::systemDecimalSeparator(), keyboard::systemGroupSeparator());
-    // One number, with its sign: the minus key and then digits and the point.
-    const std::string_view keys = reading.keys;
-    const std::string_view digits = keys.starts_with('-') ? keys.substr(1) : keys;
-    if (reading.refusal == paste::Refusal::TooLong) {
-        //: Shown by the readout, and said by a screen reader: a corrected number over 10,000
-        //: characters or keys.
-        say(tr("Not corrected: the number is too long."));
-        return false;
-    }
-    if (reading.refusal || digits.empty()
-        || digits.find_first_not_of("0123456789.") != std::string_view::npos) {
-        //: Shown by the readout, and said by a screen reader: the tape's line was given a text
-        //: that is not one number.
-        say(tr("Not corrected: the text is not a number."));
-        return false;
-    }
-    return corrected(m_tape.correct(line, keys, op, snapshot()));
-}
-
-bool KeyTyper::removeLine(std::size_t line)
-{
-    return !busy() && corrected(m_tape.remove(line, snapshot()));
-}
-
-bool KeyTyper::corrected(const std::optional<Snapshot> &shown)
-{
-    if (!shown)
-        return false;
     if (m_message != nullptr)
         m_message->hide();
     emit said({});
-    m_engine.restore(*shown);
-    // The running result of the calculation since the last RESET ALL, or the readout before any.
-    const auto &lines = m_tape.lines();
-    const auto last = std::find_if(lines.rbegin(), lines.rend(),
-        [](const TapeLine &line) { return line.isBreak() || !line.result.empty(); });
-    const QString total = last != lines.rend() && !last->isBreak()
-        ? QString::fromStdString(last->result)
-        : m_readout.text();
-    //: Said by a screen reader after a line of the tape was corrected or removed; %1 is the
-    //: running result the tape now comes to.
-    m_announcer->announce(tr("Total now %1").arg(total));
-    return true;
-}
-
-void KeyTyper::useLine(std::size_t line)
-{
-    const auto &lines = m_tape.lines();
-    if (line >= lines.size() || busy())
-        return;
-    const TapeLine &chosen = lines[line];
-    paste(QString::fromStdString(chosen.number.empty() ? chosen.result : chosen.number));
-}
-
-void KeyTyper::clearTape()
-{
-    if (busy() || m_tape.lines().empty())
-        return;
-    m_tape.clear(snapshot());
-    //: Said by a screen reader when the tape was emptied.
-    m_announcer->announce(tr("Tape cleared"));
+    m_engine.restore(shown);
 }
 
 // One announcement a step: what the action panel says when the step wrote it or it changed, then
 // the readout. A digit only changes the readout, so the number being typed is all there is to hear.
-void KeyTyper::announceShown(const QString &actionBefore)
+void KeyTyper::announceShown(const QString &actionBefore, bool written)
 {
     const QString action = m_actionPanel.text();
     const QString readout = m_readout.text();
-    if (m_actionWritten || action != actionBefore)
+    if (written || action != actionBefore)
         //: Said by a screen reader after a step: the action panel's text, then the readout's.
         m_announcer->announce(tr("%1, %2").arg(action, readout));
     else

@@ -24,10 +24,11 @@ namespace tallimax {
 class KeyButton;
 class ReadoutMessage;
 
-// Types the calculator's keys. A click of an on-screen key, a key of the keyboard, a paste, taking
-// steps back and putting them back, and every correction of the tape all pass here, so each key
-// press, each whole paste and each correction is one step of the session's record, which the tape
-// shows. An on-screen key is known by its caption alone.
+// Types the calculator's keys. A click of an on-screen key, a key of the keyboard, a paste, and
+// taking steps back and putting them back all pass here, and each key is typed through the tape,
+// so each key press, each whole paste (and each change of the tape, which its editor makes) is
+// one step of the session's record, which the tape shows. An on-screen key is known by its
+// caption alone.
 class KeyTyper : public QObject
 {
     Q_OBJECT
@@ -39,8 +40,8 @@ public:
     KeyTyper(Calculator &engine, QWidget &window, QLabel &readout, QLabel &actionPanel,
         std::chrono::milliseconds messageDuration);
 
-    // The on-screen key with this caption. Each of its clicks runs the operation as one step.
-    void addKey(std::string_view caption, KeyButton *key, std::function<void()> operation);
+    // The on-screen key with this caption. Each of its clicks types its key as one step.
+    void addKey(std::string_view caption, KeyButton *key);
 
     // Types the keys a pasted text spells as one step, or says by the readout why it types none.
     void paste(const QString &text);
@@ -52,27 +53,19 @@ public:
     // Copies the readout, exactly as shown, to the clipboard.
     void copy();
 
-    // The tape's line gets the number a text spells, read as a pasted number is, and the operator
-    // (none for '\0'), and everything after it is typed again. False, and a message by the readout
-    // saying why, when the text is not one number or no correction can be made now.
-    bool correct(std::size_t line, const QString &number, char op);
-    // The line's number and operator go, and everything after it is typed again.
-    bool removeLine(std::size_t line);
-    // Types the line's number into the calculator, as pasting it would.
-    void useLine(std::size_t line);
-    // Empties the tape, a step that can be taken back; the calculator stays as it is.
-    void clearTape();
     const Tape &tape() const { return m_tape; }
+    // For the tape's editor: the tape to change, what the calculator shows now, whether a step
+    // is running (its warning box open), and showing what a change of the tape left.
+    Tape &tape() { return m_tape; }
+    Snapshot snapshot() const;
+    bool typing() const { return m_typing; }
+    void show(const Snapshot &shown);
+    // Says a message by the readout, and to the screen reader.
+    void say(const QString &text);
     void setTapeListener(TapeListener *listener) { m_tape.setListener(listener); }
     // Tells the screen reader, through the one announcer every announcement goes through.
     void announce(const QString &text) { m_announcer->announce(text); }
 
-    // The engine wrote the action panel, also when with the same text as before.
-    void actionWritten(const std::string &text)
-    {
-        m_actionWritten = true;
-        m_keyAction = text;
-    }
     // Who tells the screen reader what each step did; null for the platform's own way.
     void setAnnouncer(Announcer *announcer)
     {
@@ -101,30 +94,20 @@ private:
     void pressFromKeyboard(KeyButton *key);
     void endFlash();
     template <typename Typing> void step(Typing typing);
-    // Runs one key's operation and puts the key on the tape.
-    void typeKey(char key, const std::function<void()> &operation);
-    Snapshot snapshot() const;
     // Takes a step back or puts one back, the tape's undo or redo choosing which.
     void travel(std::optional<Snapshot> (Tape::*direction)(Snapshot), const QString &nothingToDo);
-    // Shows what a correction of the tape left, or says why none was made.
-    bool corrected(const std::optional<Snapshot> &shown);
-    bool busy();
-    void say(const QString &text);
     // Tells the screen reader what the calculator shows now, after a step or a step taken back or
-    // put back, as the action panel read before it.
-    void announceShown(const QString &actionBefore);
+    // put back, as the action panel read before it; `written` when the step wrote the panel.
+    void announceShown(const QString &actionBefore, bool written);
 
     Calculator &m_engine;
     QLabel &m_readout;
     QLabel &m_actionPanel;
     std::map<std::string, KeyButton *, std::less<>> m_keys;
     Tape m_tape;
-    // What the engine wrote on the action panel during the key being typed.
-    std::string m_keyAction;
     // True while a step runs, so the keys of a paste make one step.
     bool m_typing = false;
     bool m_interrupted = false;
-    bool m_actionWritten = false;
     ScreenReaderAnnouncer m_screenReader;
     Announcer *m_announcer = &m_screenReader;
     // The key last pressed from the keyboard, drawn pressed for a moment so the user sees which.

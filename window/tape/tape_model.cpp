@@ -54,8 +54,8 @@ QString TapeModel::sentence(const TapeLine &line)
             number.chop(separator.size());
         parts << number;
     }
-    if (line.op != '\0')
-        parts << spokenOperator(line.op);
+    if (line.op)
+        parts << spokenOperator(keyOf(*line.op));
     if (!line.message.empty())
         parts << toQString(line.message);
     else if (line.isTotal())
@@ -75,7 +75,7 @@ QString TapeModel::cells(const TapeLine &line)
     if (line.isBreak())
         return QString::fromLatin1(
             layout::ResetCaption.data(), static_cast<qsizetype>(layout::ResetCaption.size()));
-    const QString op = line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
+    const QString op = line.op ? QString(QLatin1Char(keyOf(*line.op))) : QString();
     const QString result = toQString(line.message.empty() ? line.result : line.message);
     return toQString(line.number) + u'\t' + op + u'\t' + result;
 }
@@ -105,7 +105,7 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
     case NumberRole:
         return toQString(line.number);
     case OperatorRole:
-        return line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
+        return line.op ? QString(QLatin1Char(keyOf(*line.op))) : QString();
     case ResultRole:
         return toQString(line.result);
     case MessageRole:

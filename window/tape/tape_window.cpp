@@ -3,6 +3,7 @@
 #include "window/tape/tape_window.h"
 
 #include "window/keys/key_typer.h"
+#include "window/tape/tape_editor.h"
 #include "window/keys/keyboard.h"
 #include "window/tape/tape_model.h"
 
@@ -83,8 +84,8 @@ Columns columnsOf(const QRect &rect, const QFontMetrics &metrics)
 
 } // namespace
 
-TapeDelegate::TapeDelegate(KeyTyper &typer, QObject *parent)
-    : QStyledItemDelegate(parent), m_typer(typer)
+TapeDelegate::TapeDelegate(TapeEditor &editor, QObject *parent)
+    : QStyledItemDelegate(parent), m_editor(editor)
 { }
 
 void TapeDelegate::paint(
@@ -189,8 +190,8 @@ void TapeDelegate::setModelData(
     if (number == index.data(TapeModel::NumberRole).toString()
         && op == index.data(TapeModel::OperatorRole).toString())
         return;
-    m_typer.correct(
-        static_cast<std::size_t>(index.row()), number, op.isEmpty() ? '\0' : op.front().toLatin1());
+    m_editor.correct(static_cast<std::size_t>(index.row()), number,
+        op.isEmpty() ? std::nullopt : operatorOf(op.front().toLatin1()));
 }
 
 void TapeDelegate::updateEditorGeometry(
@@ -242,8 +243,9 @@ void TapeView::dataChanged(
     QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
 }
 
-TapeWindow::TapeWindow(KeyTyper &typer, QWidget &calculator, const std::vector<QAction *> &shared)
-    : QWidget(&calculator, Qt::Window), m_typer(typer), m_calculator(calculator)
+TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
+    const std::vector<QAction *> &shared)
+    : QWidget(&calculator, Qt::Window), m_typer(typer), m_editor(editor), m_calculator(calculator)
 {
     setObjectName(QStringLiteral("Tape"));
     //: The title of the window that lists every number typed, with its operator and result.
@@ -259,7 +261,7 @@ TapeWindow::TapeWindow(KeyTyper &typer, QWidget &calculator, const std::vector<Q
     //: What a screen reader says for the list of the tape's lines.
     m_view->setAccessibleName(tr("Tape"));
     m_view->setModel(m_model);
-    m_view->setItemDelegate(new TapeDelegate(typer, m_view));
+    m_view->setItemDelegate(new TapeDelegate(editor, m_view));
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     m_view->setUniformItemSizes(true);
@@ -323,7 +325,7 @@ void TapeWindow::createActions()
     //: In the tape's context menu: selects every line.
     m_selectAll = add(tr("Select &All"), QKeySequence::SelectAll, [this] { m_view->selectAll(); });
     //: In the tape's context menu: empties the tape; the calculator stays as it is.
-    m_clear = add(tr("C&lear"), QKeySequence(), [this] { m_typer.clearTape(); });
+    m_clear = add(tr("C&lear"), QKeySequence(), [this] { m_editor.clearTape(); });
 
     // Ctrl+H closes the tape as it opened it.
     auto *close = new QAction(this);
@@ -404,7 +406,7 @@ void TapeWindow::removeCurrent()
         showMessage(tr("No line to delete."));
         return;
     }
-    if (m_typer.removeLine(line) && m_model->rowCount() > 0)
+    if (m_editor.removeLine(line) && m_model->rowCount() > 0)
         m_view->setCurrentIndex(
             m_model->index(std::min(static_cast<int>(line), m_model->rowCount() - 1)));
 }
@@ -413,7 +415,7 @@ void TapeWindow::useCurrent()
 {
     const std::size_t line = currentLine();
     if (line < m_typer.tape().lines().size())
-        m_typer.useLine(line);
+        m_editor.useLine(line);
 }
 
 void TapeWindow::showMessage(const QString &text)

@@ -15,6 +15,7 @@ class QLabel;
 namespace tallimax {
 
 class KeyTyper;
+class TapeEditor;
 class TapeModel;
 
 // Draws a tape line as an adding machine prints it: the number, the operator and the running
@@ -26,7 +27,7 @@ class TapeDelegate : public QStyledItemDelegate
     Q_OBJECT
 
 public:
-    TapeDelegate(KeyTyper &typer, QObject *parent);
+    TapeDelegate(TapeEditor &editor, QObject *parent);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
@@ -40,7 +41,7 @@ public:
         const QModelIndex &index) const override;
 
 private:
-    KeyTyper &m_typer;
+    TapeEditor &m_editor;
 };
 
 // The list of the tape's lines. Keys it has no use for go on to the calculator, so typing goes on
@@ -75,7 +76,8 @@ class TapeWindow : public QWidget
 
 public:
     // `shared` are the calculator's actions whose keys work here too (paste, undo, redo).
-    TapeWindow(KeyTyper &typer, QWidget &calculator, const std::vector<QAction *> &shared);
+    TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
+        const std::vector<QAction *> &shared);
 
     // Shows it beside the calculator, or closes it, as Ctrl+H does.
     void toggle();
@@ -92,6 +94,7 @@ private:
     void followEnd();
 
     KeyTyper &m_typer;
+    TapeEditor &m_editor;
     QWidget &m_calculator;
     TapeModel *m_model = nullptr;
     TapeView *m_view = nullptr;
