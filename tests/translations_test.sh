@@ -30,15 +30,16 @@ import sys
 import xml.etree.ElementTree as ET
 
 def messages(path):
+    # Key -> (translation's state, number of forms, whether every form is filled).
     found = {}
     for context in ET.parse(path).getroot().iter("context"):
         for message in context.iter("message"):
             key = (context.findtext("name", ""), message.findtext("source", ""),
                    message.findtext("comment", ""), message.get("numerus") == "yes")
             translation = message.find("translation")
-            texts = [form.text for form in translation.iter("numerusform")] \
+            forms = [form.text for form in translation.iter("numerusform")] \
                 if key[3] else [translation.text]
-            found[key] = (translation.get("type", "finished"), texts)
+            found[key] = (translation.get("type", "finished"), len(forms), all(forms))
     return found
 
 def describe(key):
@@ -51,12 +52,12 @@ problems = [f"  in the sources, not in the file: {describe(key)}"
             for key in current if key not in checked_in]
 problems += [f"  in the file, no longer in the sources: {describe(key)}"
              for key in checked_in if key not in current]
-problems += [f"  lupdate makes it {current[key][0]}: {describe(key)}"
-             for key in checked_in if key in current and current[key][0] != checked_in[key][0]]
+# lupdate marks a text whose translation it doubts, and gives a plural every form the language has.
+problems += [f"  lupdate makes it {current[key][0]}, {current[key][1]} form(s): {describe(key)}"
+             for key in checked_in if key in current and current[key][:2] != checked_in[key][:2]]
 # lupdate adds a new text as unfinished; a translator who clears the mark may leave it empty.
 problems += [f"  without a finished translation: {describe(key)}"
-             for key, (state, texts) in checked_in.items()
-             if state != "finished" or not all(texts)]
+             for key, (state, _, filled) in checked_in.items() if state != "finished" or not filled]
 print("\n".join(problems))
 sys.exit(1 if problems else 0)
 PYTHON
