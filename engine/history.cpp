@@ -39,7 +39,7 @@ std::size_t History::bytesOf(const Snapshot &snapshot)
 std::size_t History::bytesOf(const TapeLine &line)
 {
     return sizeof(TapeLine) + textBytes(line.keys) + textBytes(line.number)
-        + textBytes(line.result) + textBytes(line.message);
+        + textBytes(line.result) + textBytes(line.message) + textBytes(line.note);
 }
 
 // A step that changed no tape line costs what its snapshot does.

@@ -27,6 +27,8 @@ struct TapeLine
     std::string result;
     // The action panel's message when the evaluation was refused (a division by zero, an overflow).
     std::string message;
+    // What the user wrote beside the line, up to 200 characters; empty for none.
+    std::string note;
 
     bool isBreak() const { return keys == "R"; }
     // A line whose result is the total of an "=".

@@ -9,6 +9,7 @@
 #include "window/keys/keyboard.h"
 #include "window/calculator/layout.h"
 #include "window/calculator/readout_label.h"
+#include "window/calculator/timed_message.h"
 #include "window/tape/tape_window.h"
 
 #include <QAction>
@@ -63,9 +64,6 @@ QRect pixelGeometry(const layout::ControlRow &row)
     return { layout::toPixels(row.left), layout::toPixels(row.top), layout::toPixels(row.width),
         layout::toPixels(row.height) };
 }
-
-// How long a message stays by the readout: long enough to read twice.
-constexpr std::chrono::milliseconds MessageDuration{ 5000 };
 
 } // namespace
 
@@ -148,7 +146,7 @@ void CalculatorWindow::createControls()
     }
 
     // Each key runs its one engine operation, typed as one step.
-    m_typer = new KeyTyper(*m_calculator, *this, *m_readout, *m_action, MessageDuration);
+    m_typer = new KeyTyper(*m_calculator, *this, *m_readout, *m_action, TimedMessage::Duration);
     for (const auto &[row, key] : keys) {
         const std::int16_t index = row.index;
         std::function<void()> operation;

@@ -265,6 +265,15 @@ bool KeyTyper::correct(std::size_t line, const QString &number, char op)
     return corrected(m_tape.correct(line, keys, op, snapshot()));
 }
 
+bool KeyTyper::annotate(std::size_t line, const QString &note)
+{
+    // MERGE: to be wired to the engine's Tape::annotate(line, note, snapshot), which keeps the
+    // note as one step; until then no note is kept.
+    static_cast<void>(line);
+    static_cast<void>(note);
+    return false;
+}
+
 bool KeyTyper::removeLine(std::size_t line)
 {
     return !busy() && corrected(m_tape.remove(line, snapshot()));

@@ -56,6 +56,9 @@ public:
     // (none for '\0'), and everything after it is typed again. False, and a message by the readout
     // saying why, when the text is not one number or no correction can be made now.
     bool correct(std::size_t line, const QString &number, char op);
+    // The tape's line carries this note (up to 200 characters; empty for none), a step that can
+    // be taken back. False when no note can be set now.
+    bool annotate(std::size_t line, const QString &note);
     // The line's number and operator go, and everything after it is typed again.
     bool removeLine(std::size_t line);
     // Types the line's number into the calculator, as pasting it would.

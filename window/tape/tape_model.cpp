@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/tape/tape_model.h"
 
+#include "window/keys/key_typer.h"
 #include "window/keys/keyboard.h"
 #include "window/language/translations.h"
 #include "window/calculator/layout.h"
@@ -17,6 +18,11 @@ QString toQString(const std::string &text)
     return QString::fromStdString(text);
 }
 
+QString operatorOf(const TapeLine &line)
+{
+    return line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
+}
+
 // What a screen reader says for the operator: the name its key has.
 QString spokenOperator(char op)
 {
@@ -30,8 +36,9 @@ QString spokenOperator(char op)
 
 } // namespace
 
-TapeModel::TapeModel(const Tape &tape, QObject *parent)
-    : QAbstractListModel(parent), m_tape(tape), m_rows(static_cast<int>(tape.lines().size()))
+TapeModel::TapeModel(const Tape &tape, KeyTyper &typer, QObject *parent)
+    : QAbstractListModel(parent), m_tape(tape), m_typer(typer),
+      m_rows(static_cast<int>(tape.lines().size()))
 { }
 
 int TapeModel::rowCount(const QModelIndex &parent) const
@@ -41,9 +48,20 @@ int TapeModel::rowCount(const QModelIndex &parent) const
 
 QString TapeModel::sentence(const TapeLine &line)
 {
+    QStringList parts;
     if (line.isBreak())
         //: Said by a screen reader for the tape's line that RESET ALL draws.
-        return tr("Reset all");
+        parts << tr("Reset all");
+    else
+        parts << sentenceParts(line);
+    if (!line.note.empty())
+        parts << toQString(line.note);
+    //: Joins the parts of a tape line said by a screen reader: number, operator, result.
+    return parts.join(tr(", "));
+}
+
+QStringList TapeModel::sentenceParts(const TapeLine &line)
+{
     QStringList parts;
     if (!line.number.empty()) {
         // A number being typed ends with the separator, which read aloud before the comma
@@ -66,18 +84,24 @@ QString TapeModel::sentence(const TapeLine &line)
         //: Part of what a screen reader says for a tape line whose operator worked out a running
         //: result: "3, multiply, result 5".
         parts << tr("result %1").arg(toQString(line.result));
-    //: Joins the parts of a tape line said by a screen reader: number, operator, result.
-    return parts.join(tr(", "));
+    return parts;
 }
 
 QString TapeModel::cells(const TapeLine &line)
 {
-    if (line.isBreak())
-        return QString::fromLatin1(
+    QString text;
+    if (line.isBreak()) {
+        text = QString::fromLatin1(
             layout::ResetCaption.data(), static_cast<qsizetype>(layout::ResetCaption.size()));
-    const QString op = line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
-    const QString result = toQString(line.message.empty() ? line.result : line.message);
-    return toQString(line.number) + u'\t' + op + u'\t' + result;
+    } else {
+        const QString op = line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
+        const QString result = toQString(line.message.empty() ? line.result : line.message);
+        text = toQString(line.number) + u'\t' + op + u'\t' + result;
+    }
+    if (!line.note.empty())
+        text += (line.isBreak() ? QStringLiteral("\t\t\t") : QStringLiteral("\t"))
+            + toQString(line.note);
+    return text;
 }
 
 QVariant TapeModel::data(const QModelIndex &index, int role) const
@@ -102,10 +126,13 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
         return text;
     }
     case Qt::EditRole:
+        return QStringList{ toQString(line.number), operatorOf(line) };
     case NumberRole:
         return toQString(line.number);
     case OperatorRole:
-        return line.op != '\0' ? QString(QLatin1Char(line.op)) : QString();
+        return operatorOf(line);
+    case NoteRole:
+        return toQString(line.note);
     case ResultRole:
         return toQString(line.result);
     case MessageRole:
@@ -123,6 +150,28 @@ Qt::ItemFlags TapeModel::flags(const QModelIndex &index) const
 {
     const Qt::ItemFlags flags = QAbstractListModel::flags(index);
     return index.data(BreakRole).toBool() ? flags : flags | Qt::ItemIsEditable;
+}
+
+bool TapeModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
+    const auto row = static_cast<std::size_t>(index.row());
+    if (row >= m_tape.lines().size())
+        return false;
+    const TapeLine &line = m_tape.lines()[row];
+    if (role == NoteRole) {
+        const QString note = value.toString().left(MaxNoteLength);
+        return note == toQString(line.note) || m_typer.annotate(row, note);
+    }
+    const QStringList parts = value.toStringList();
+    if (role != Qt::EditRole || line.isBreak() || parts.size() != 2 || parts[1].size() > 1)
+        return false;
+    const QString &number = parts[0];
+    const QString &op = parts[1];
+    if (number == toQString(line.number) && op == operatorOf(line))
+        return true;
+    return m_typer.correct(row, number, op.isEmpty() ? '\0' : op.front().toLatin1());
 }
 
 // A step changes the end of the tape: the rows it kept the number of change in place, the others
