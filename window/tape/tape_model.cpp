@@ -149,7 +149,7 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
 Qt::ItemFlags TapeModel::flags(const QModelIndex &index) const
 {
     const Qt::ItemFlags flags = QAbstractListModel::flags(index);
-    return index.data(BreakRole).toBool() ? flags : flags | Qt::ItemIsEditable;
+    return !index.isValid() || index.data(BreakRole).toBool() ? flags : flags | Qt::ItemIsEditable;
 }
 
 bool TapeModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -165,6 +165,9 @@ void TapeView::resizeEvent(QResizeEvent *event)
 
 void TapeView::scrollContentsBy(int dx, int dy)
 {
+    // The scroll bar moved with the lines, which stay where they are in the viewport.
+    if (m_keepingLines)
+        return;
     viewport()->scroll(dx, dy * scrollUnit());
 }
 
@@ -327,27 +330,43 @@ void TapeView::dataChanged(
     QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
 }
 
-// New lines move only those after them, which are drawn again; the scroll bar grows.
+// New lines move only those after them, which are drawn again; the scroll bar grows. New lines
+// come at the end: the list follows them while its end is in view, scrolling before it marks them
+// to be drawn, so that the lines already drawn are moved, not drawn again.
 void TapeView::rowsInserted(const QModelIndex &parent, int start, int end)
 {
     QAbstractItemView::rowsInserted(parent, start, end);
     if (parent != rootIndex())
         return;
+    QScrollBar *bar = verticalScrollBar();
+    const bool follow = isVisible() && bar->value() >= bar->maximum() - rowHeight();
     fitScrollBar(rowCount());
+    if (follow)
+        bar->setValue(bar->maximum());
     const QRect from = visualRect(indexOfRow(start));
     viewport()->update(0, from.top(), viewport()->width(), viewport()->height() - from.top());
 }
 
-// The lines going take their editors and the current line with them, as in any view; those after
-// them move up and are drawn again, and the scroll bar shrinks.
+// The lines going take their editors and the current line with them, as in any view. Lines going
+// above those in view leave them where they are; those after lines going in view move up and are
+// drawn again. The scroll bar shrinks.
 void TapeView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
     QAbstractItemView::rowsAboutToBeRemoved(parent, start, end);
     if (parent != rootIndex())
         return;
+    QScrollBar *bar = verticalScrollBar();
+    const int topRow = std::max(0, rowAtY(0));
+    const int above = std::max(0, std::min(end + 1, topRow) - start);
+    const int value = bar->value() - above * rowHeight() / scrollUnit();
+    m_keepingLines = true;
     fitScrollBar(rowCount() - (end - start + 1));
-    const int top = std::max(0, visualRect(indexOfRow(start)).top());
-    viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
+    bar->setValue(value);
+    m_keepingLines = false;
+    if (end >= topRow) {
+        const int top = std::max(0, visualRect(indexOfRow(std::max(start, topRow))).top());
+        viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
+    }
 }
 
 // Assistive technology hears of the line that became current, or was selected, by its row: every

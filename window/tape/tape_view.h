@@ -69,6 +69,8 @@ private:
     QWidget &m_calculator;
     // Measured once from a line, then again whenever the font or the style may change it.
     mutable int m_rowHeight = 0;
+    // True while lines above those in view go: the scroll bar follows them, the viewport stays.
+    bool m_keepingLines = false;
 };
 
 } // namespace tallimax

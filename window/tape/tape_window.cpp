@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,7 +52,6 @@ TapeWindow::TapeWindow(KeyTyper &typer, QWidget &calculator, const std::vector<Q
     connect(m_view, &TapeView::removeRequested, this, &TapeWindow::removeCurrent);
     connect(m_view, &TapeView::useRequested, this, &TapeWindow::useCurrent);
     connect(m_view, &TapeView::copyRequested, this, &TapeWindow::copySelected);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, &TapeWindow::followEnd);
 
     m_message = new TimedMessage(this);
     m_message->setObjectName(QStringLiteral("TapeMessage"));
@@ -186,17 +184,6 @@ void TapeWindow::useCurrent()
     const std::size_t line = currentLine();
     if (line < m_typer.tape().lines().size())
         m_typer.useLine(line);
-}
-
-// New lines come at the end: the list follows them while its end is in view.
-void TapeWindow::followEnd()
-{
-    // A hidden list is laid out when it shows again, not for every line typed meanwhile.
-    if (!isVisible())
-        return;
-    const QScrollBar *bar = m_view->verticalScrollBar();
-    if (bar->value() >= bar->maximum() - m_view->sizeHintForRow(0))
-        m_view->scrollToBottom();
 }
 
 void TapeWindow::showMenu(const QPoint &globalPosition)

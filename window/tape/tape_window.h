@@ -38,7 +38,6 @@ private:
     void copySelected();
     void removeCurrent();
     void useCurrent();
-    void followEnd();
 
     KeyTyper &m_typer;
     QWidget &m_calculator;
