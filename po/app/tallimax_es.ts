@@ -246,5 +246,10 @@
         <source>Copied %1 lines</source>
         <translation>%1 líneas copiadas</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <extracomment>What a screen reader says for the box that writes a note beside a tape line.</extracomment>
+        <translation>Nota</translation>
+    </message>
 </context>
 </TS>

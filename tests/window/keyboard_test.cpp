@@ -12,6 +12,7 @@
 #include "window/calculator/readout_message.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
@@ -753,6 +754,8 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
     QCOMPARE(controlsOf(calculatorWindow()), controls);
     QListView &list = tape->view();
     QAbstractItemModel *model = list.model();
+    // Every change the keys below make to the list keeps to the rules of Qt's models.
+    const QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model->index(2, 0).data(Qt::AccessibleTextRole),
         QStringLiteral("4, Equals, total 20"));
 
@@ -777,6 +780,24 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
         // The view keeps the edit once the key has been handled.
         QCoreApplication::processEvents();
     };
+    // Tab goes from the number to the operator and on to the note, which holds 200 characters.
+    QTest::keyClick(tapeHandle, Qt::Key_F2);
+    QStringList fields{ QApplication::focusWidget()->accessibleName() };
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        fields << QApplication::focusWidget()->accessibleName();
+    }
+    QCOMPARE(fields, QStringList({ "Number", "Operator", "Note" }));
+    auto *note = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(note != nullptr);
+    QCOMPARE(note->maxLength(), 200);
+    QTest::keyClick(note, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    // A kept edit that changes nothing is no step; the model takes a number and an operator.
+    const std::size_t steps = calculatorWindow()->typer().history().size();
+    QVERIFY(model->setData(model->index(1, 0), QStringList({ "3.", "X" })));
+    QVERIFY(!model->setData(model->index(1, 0), QStringLiteral("3.")));
+    QCOMPARE(calculatorWindow()->typer().history().size(), steps);
     edit(QStringLiteral("5"), Qt::Key_Return);
     QCOMPARE(model->index(2, 0).data(Qt::DisplayRole), QStringLiteral("4.\t=\t28"));
     QCOMPARE(m_announcer.said.last(), QStringLiteral("Total now 28"));
@@ -807,6 +828,15 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
         QStringLiteral("2.\t+\t\n5.\tX\t7\n4.\t=\t28\n\t-\t\n1.\t\t\n"));
     QTest::keyClick(tapeHandle, Qt::Key_H, Qt::ControlModifier);
     QVERIFY(!tape->isVisible());
+
+    // A note is copied as a fourth cell and heard after the line.
+    const TapeLine total{ TapeLine::Kind::Number, "34=", "34.", TapeOperator::Equals, "46", {},
+        "invoice 1043" };
+    const TapeLine reset{ TapeLine::Kind::Break, "R", {}, {}, {}, {}, "new day" };
+    QCOMPARE(TapeModel::cells(total), QStringLiteral("34.\t=\t46\tinvoice 1043"));
+    QCOMPARE(TapeModel::sentence(total), QStringLiteral("34, Equals, total 46, invoice 1043"));
+    QCOMPARE(TapeModel::cells(reset), QStringLiteral("RESET ALL\t\t\tnew day"));
+    QCOMPARE(TapeModel::sentence(reset), QStringLiteral("Reset all, new day"));
 }
 
 } // namespace tallimax

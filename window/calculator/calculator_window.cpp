@@ -10,6 +10,7 @@
 #include "window/keys/keyboard.h"
 #include "window/calculator/layout.h"
 #include "window/calculator/readout_label.h"
+#include "window/calculator/timed_message.h"
 #include "window/tape/tape_window.h"
 
 #include <QAction>
@@ -64,9 +65,6 @@ QRect pixelGeometry(const layout::ControlRow &row)
     return { layout::toPixels(row.left), layout::toPixels(row.top), layout::toPixels(row.width),
         layout::toPixels(row.height) };
 }
-
-// How long a message stays by the readout: long enough to read twice.
-constexpr std::chrono::milliseconds MessageDuration{ 5000 };
 
 } // namespace
 
@@ -149,7 +147,7 @@ void CalculatorWindow::createControls()
     }
 
     // Each key types its one engine operation through the tape, as one step.
-    m_typer = new KeyTyper(*m_calculator, *this, *m_readout, *m_action, MessageDuration);
+    m_typer = new KeyTyper(*m_calculator, *this, *m_readout, *m_action, TimedMessage::Duration);
     m_editor = new TapeEditor(*m_typer, this);
     for (const auto &[row, key] : keys)
         m_typer->addKey(layout::captionOf(row), key);

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/tape/tape_model.h"
 
+#include "window/tape/tape_editor.h"
 #include "window/keys/keyboard.h"
 #include "window/language/translations.h"
 #include "window/calculator/layout.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tallimax {
 
@@ -15,6 +17,11 @@ namespace {
 QString toQString(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+QString operatorText(const TapeLine &line)
+{
+    return line.op ? QString(QLatin1Char(keyOf(*line.op))) : QString();
 }
 
 // What a screen reader says for the operator: the name its key has.
@@ -30,8 +37,9 @@ QString spokenOperator(char op)
 
 } // namespace
 
-TapeModel::TapeModel(const Tape &tape, QObject *parent)
-    : QAbstractListModel(parent), m_tape(tape), m_rows(static_cast<int>(tape.lines().size()))
+TapeModel::TapeModel(const Tape &tape, TapeEditor &editor, QObject *parent)
+    : QAbstractListModel(parent), m_tape(tape), m_editor(editor),
+      m_rows(static_cast<int>(tape.lines().size()))
 { }
 
 int TapeModel::rowCount(const QModelIndex &parent) const
@@ -41,9 +49,20 @@ int TapeModel::rowCount(const QModelIndex &parent) const
 
 QString TapeModel::sentence(const TapeLine &line)
 {
+    QStringList parts;
     if (line.isBreak())
         //: Said by a screen reader for the tape's line that RESET ALL draws.
-        return tr("Reset all");
+        parts << tr("Reset all");
+    else
+        parts << sentenceParts(line);
+    if (!line.note.empty())
+        parts << toQString(line.note);
+    //: Joins the parts of a tape line said by a screen reader: number, operator, result.
+    return parts.join(tr(", "));
+}
+
+QStringList TapeModel::sentenceParts(const TapeLine &line)
+{
     QStringList parts;
     if (!line.number.empty()) {
         // A number being typed ends with the separator, which read aloud before the comma
@@ -66,27 +85,33 @@ QString TapeModel::sentence(const TapeLine &line)
         //: Part of what a screen reader says for a tape line whose operator worked out a running
         //: result: "3, multiply, result 5".
         parts << tr("result %1").arg(toQString(line.result));
-    //: Joins the parts of a tape line said by a screen reader: number, operator, result.
-    return parts.join(tr(", "));
+    return parts;
 }
 
 QString TapeModel::cells(const TapeLine &line)
 {
-    if (line.isBreak())
-        return QString::fromLatin1(
+    QString text;
+    if (line.isBreak()) {
+        text = QString::fromLatin1(
             layout::ResetCaption.data(), static_cast<qsizetype>(layout::ResetCaption.size()));
-    const QString op = line.op ? QString(QLatin1Char(keyOf(*line.op))) : QString();
-    const QString result = toQString(line.message.empty() ? line.result : line.message);
-    return toQString(line.number) + u'\t' + op + u'\t' + result;
+    } else {
+        const QString op = line.op ? QString(QLatin1Char(keyOf(*line.op))) : QString();
+        const QString result = toQString(line.message.empty() ? line.result : line.message);
+        text = toQString(line.number) + u'\t' + op + u'\t' + result;
+    }
+    if (!line.note.empty())
+        text += (line.isBreak() ? QStringLiteral("\t\t\t") : QStringLiteral("\t"))
+            + toQString(line.note);
+    return text;
 }
 
 QVariant TapeModel::data(const QModelIndex &index, int role) const
 {
     const auto &lines = m_tape.lines();
-    if (!index.isValid() || index.row() < 0
-        || static_cast<std::size_t>(index.row()) >= lines.size())
+    const int row = index.row() >= m_shiftFrom ? index.row() + m_shift : index.row();
+    if (!index.isValid() || row < 0 || static_cast<std::size_t>(row) >= lines.size())
         return {};
-    const TapeLine &line = lines[static_cast<std::size_t>(index.row())];
+    const TapeLine &line = lines[static_cast<std::size_t>(row)];
     switch (role) {
     case Qt::DisplayRole:
         return cells(line);
@@ -102,10 +127,13 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
         return text;
     }
     case Qt::EditRole:
+        return QStringList{ toQString(line.number), operatorText(line) };
     case NumberRole:
         return toQString(line.number);
     case OperatorRole:
-        return line.op ? QString(QLatin1Char(keyOf(*line.op))) : QString();
+        return operatorText(line);
+    case NoteRole:
+        return toQString(line.note);
     case ResultRole:
         return toQString(line.result);
     case MessageRole:
@@ -122,22 +150,51 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
 Qt::ItemFlags TapeModel::flags(const QModelIndex &index) const
 {
     const Qt::ItemFlags flags = QAbstractListModel::flags(index);
-    return index.data(BreakRole).toBool() ? flags : flags | Qt::ItemIsEditable;
+    return !index.isValid() || index.data(BreakRole).toBool() ? flags : flags | Qt::ItemIsEditable;
+}
+
+bool TapeModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
+    const auto row = static_cast<std::size_t>(index.row());
+    if (row >= m_tape.lines().size())
+        return false;
+    const TapeLine &line = m_tape.lines()[row];
+    if (role == NoteRole) {
+        const QString note = value.toString().left(MaxNoteLength);
+        return note == toQString(line.note) || m_editor.annotate(row, note);
+    }
+    const QStringList parts = value.toStringList();
+    if (role != Qt::EditRole || line.isBreak() || parts.size() != 2 || parts[1].size() > 1)
+        return false;
+    const QString &number = parts[0];
+    const QString &op = parts[1];
+    if (number == toQString(line.number) && op == operatorText(line))
+        return true;
+    return m_editor.correct(
+        row, number, op.isEmpty() ? std::nullopt : operatorOf(op.front().toLatin1()));
 }
 
 // A step changes the end of the tape: the rows it kept the number of change in place, the others
 // come or go.
+// The tape tells of a change once it is made, so while the views are told that rows are about
+// to come or go, the rows after them are read where the tape has them now.
 void TapeModel::linesReplaced(std::size_t first, std::size_t removed, std::size_t added)
 {
     const int from = static_cast<int>(first);
     const int kept = static_cast<int>(std::min(removed, added));
-    if (removed > added) {
-        beginRemoveRows({}, from + kept, from + static_cast<int>(removed) - 1);
-        m_rows -= static_cast<int>(removed - added);
+    const int shift = static_cast<int>(added) - static_cast<int>(removed);
+    const int after = from + static_cast<int>(removed);
+    if (shift < 0) {
+        beginShift(after, shift);
+        beginRemoveRows({}, from + kept, after - 1);
+        endShift(shift);
         endRemoveRows();
-    } else if (added > removed) {
+    } else if (shift > 0) {
+        beginShift(after, shift);
         beginInsertRows({}, from + kept, from + static_cast<int>(added) - 1);
-        m_rows += static_cast<int>(added - removed);
+        endShift(shift);
         endInsertRows();
     }
     if (kept > 0)
@@ -146,9 +203,24 @@ void TapeModel::linesReplaced(std::size_t first, std::size_t removed, std::size_
 
 void TapeModel::oldestDropped(std::size_t count)
 {
-    beginRemoveRows({}, 0, static_cast<int>(count) - 1);
-    m_rows -= static_cast<int>(count);
+    const int rows = static_cast<int>(count);
+    beginShift(rows, -rows);
+    beginRemoveRows({}, 0, rows - 1);
+    endShift(-rows);
     endRemoveRows();
+}
+
+void TapeModel::beginShift(int from, int shift)
+{
+    m_shiftFrom = from;
+    m_shift = shift;
+}
+
+void TapeModel::endShift(int shift)
+{
+    m_shiftFrom = std::numeric_limits<int>::max();
+    m_shift = 0;
+    m_rows += shift;
 }
 
 } // namespace tallimax

@@ -2,246 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/tape/tape_window.h"
 
+#include "window/calculator/timed_message.h"
 #include "window/keys/key_typer.h"
 #include "window/tape/tape_editor.h"
-#include "window/keys/keyboard.h"
+#include "window/tape/tape_delegate.h"
 #include "window/tape/tape_model.h"
+#include "window/tape/tape_view.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QScreen>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <chrono>
 
 namespace tallimax {
-
-namespace {
-
-// The operators a line can end with; none only while its number is being typed.
-constexpr std::string_view EditableOperators = "+-X/=";
-
-// How long a message stays under the list, as long as by the readout.
-constexpr std::chrono::milliseconds MessageDuration{ 5000 };
-
-// The number and operator of a line being corrected.
-class LineEditor : public QWidget
-{
-public:
-    explicit LineEditor(QWidget *parent) : QWidget(parent)
-    {
-        auto *row = new QHBoxLayout(this);
-        row->setContentsMargins(0, 0, 0, 0);
-        row->setSpacing(2);
-        number = new QLineEdit(this);
-        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // Numbers read left to right in every language.
-        number->setLayoutDirection(Qt::LeftToRight);
-        //: What a screen reader says for the box that corrects a tape line's number.
-        number->setAccessibleName(TapeWindow::tr("Number"));
-        op = new QComboBox(this);
-        //: What a screen reader says for the list that changes a tape line's operator.
-        op->setAccessibleName(TapeWindow::tr("Operator"));
-        row->addWidget(number, 1);
-        row->addWidget(op);
-        setFocusProxy(number);
-    }
-
-    QLineEdit *number = nullptr;
-    QComboBox *op = nullptr;
-};
-
-// The three columns of a line: the number takes what the operator leaves, shared with the result.
-struct Columns
-{
-    QRect number;
-    QRect op;
-    QRect result;
-};
-
-Columns columnsOf(const QRect &rect, const QFontMetrics &metrics)
-{
-    const int margin = metrics.horizontalAdvance(QLatin1Char('0'));
-    const int opWidth = 3 * margin;
-    const QRect inner = rect.adjusted(margin / 2, 0, -margin / 2, 0);
-    const int numberWidth = (inner.width() - opWidth) / 2;
-    return { QRect(inner.left(), inner.top(), numberWidth, inner.height()),
-        QRect(inner.left() + numberWidth, inner.top(), opWidth, inner.height()),
-        QRect(inner.left() + numberWidth + opWidth, inner.top(),
-            inner.width() - numberWidth - opWidth, inner.height()) };
-}
-
-} // namespace
-
-TapeDelegate::TapeDelegate(TapeEditor &editor, QObject *parent)
-    : QStyledItemDelegate(parent), m_editor(editor)
-{ }
-
-void TapeDelegate::paint(
-    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
-    // The background, selection and focus as the desktop's style draws an item, without its text.
-    QStyleOptionViewItem item = option;
-    initStyleOption(&item, index);
-    item.text.clear();
-    const QWidget *widget = option.widget;
-    QStyle *style = widget != nullptr ? widget->style() : nullptr;
-    if (style != nullptr)
-        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
-
-    painter->save();
-    const bool selected = (option.state & QStyle::State_Selected) != 0;
-    painter->setPen(option.palette.color(
-        option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
-        selected ? QPalette::HighlightedText : QPalette::Text));
-    // Numbers and their columns read left to right, in Arabic and Persian too.
-    painter->setLayoutDirection(Qt::LeftToRight);
-    const QRect &rect = option.rect;
-    if (index.data(TapeModel::BreakRole).toBool()) {
-        QPen pen = painter->pen();
-        pen.setStyle(Qt::DashLine);
-        painter->setPen(pen);
-        const int y = rect.center().y();
-        painter->drawLine(rect.left() + 4, y, rect.right() - 4, y);
-        painter->restore();
-        return;
-    }
-    const Columns columns = columnsOf(rect, option.fontMetrics);
-    const auto drawCut = [&](const QRect &where, const QString &text, Qt::TextElideMode elide,
-                             Qt::Alignment align) {
-        const QString shown = painter->fontMetrics().elidedText(text, elide, where.width());
-        painter->drawText(where, static_cast<int>(align | Qt::AlignVCenter), shown);
-    };
-    // A long number keeps its last digits in view, as the readout does; the tooltip, Copy and
-    // the editor show it whole.
-    drawCut(columns.number, index.data(TapeModel::NumberRole).toString(), Qt::ElideLeft,
-        Qt::AlignRight);
-    drawCut(columns.op, index.data(TapeModel::OperatorRole).toString(), Qt::ElideNone,
-        Qt::AlignHCenter);
-    if (index.data(TapeModel::TotalRole).toBool()) {
-        // An adding machine sets a total apart: a rule above it, and bold.
-        const int y = rect.top() + 1;
-        painter->drawLine(
-            columns.result.left() + columns.result.width() / 4, y, columns.result.right(), y);
-        QFont bold = painter->font();
-        bold.setBold(true);
-        painter->setFont(bold);
-    }
-    const QString message = index.data(TapeModel::MessageRole).toString();
-    if (message.isEmpty())
-        drawCut(columns.result, index.data(TapeModel::ResultRole).toString(), Qt::ElideLeft,
-            Qt::AlignRight);
-    else
-        drawCut(columns.result, message, Qt::ElideRight, Qt::AlignRight);
-    painter->restore();
-}
-
-QSize TapeDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
-    // As wide as the list, whatever the line's texts: the columns share that width, and a long
-    // number or message is cut rather than scrolled out of view.
-    const QSize size = QStyledItemDelegate::sizeHint(option, index);
-    return { 0, std::max(size.height(), option.fontMetrics.height() + 6) };
-}
-
-QWidget *TapeDelegate::createEditor(
-    QWidget *parent, const QStyleOptionViewItem & /*option*/, const QModelIndex &index) const
-{
-    if (index.data(TapeModel::BreakRole).toBool())
-        return nullptr;
-    auto *editor = new LineEditor(parent);
-    // A line being typed may stay without an operator; any other keeps one.
-    if (index.data(TapeModel::OperatorRole).toString().isEmpty())
-        editor->op->addItem(QString());
-    for (const char op : EditableOperators)
-        editor->op->addItem(QString(QLatin1Char(op)));
-    // Return in either field keeps the correction and Escape drops it: neither field takes those
-    // keys, and the delegate's own filter on the editor sees them.
-    return editor;
-}
-
-void TapeDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
-{
-    auto *line = static_cast<LineEditor *>(editor);
-    line->number->setText(index.data(TapeModel::NumberRole).toString());
-    line->number->selectAll();
-    line->op->setCurrentText(index.data(TapeModel::OperatorRole).toString());
-}
-
-// Keeping an edit corrects the tape through the typer, which types the session again; the model
-// shows what that gives. An edit that changes nothing is no step.
-void TapeDelegate::setModelData(
-    QWidget *editor, QAbstractItemModel * /*model*/, const QModelIndex &index) const
-{
-    const auto *line = static_cast<LineEditor *>(editor);
-    const QString number = line->number->text();
-    const QString op = line->op->currentText();
-    if (number == index.data(TapeModel::NumberRole).toString()
-        && op == index.data(TapeModel::OperatorRole).toString())
-        return;
-    m_editor.correct(static_cast<std::size_t>(index.row()), number,
-        op.isEmpty() ? std::nullopt : operatorOf(op.front().toLatin1()));
-}
-
-void TapeDelegate::updateEditorGeometry(
-    QWidget *editor, const QStyleOptionViewItem &option, const QModelIndex & /*index*/) const
-{
-    editor->setGeometry(option.rect);
-}
-
-TapeView::TapeView(QWidget &calculator, QWidget *parent)
-    : QListView(parent), m_calculator(calculator)
-{ }
-
-void TapeView::keyPressEvent(QKeyEvent *event)
-{
-    const int key = event->key();
-    if (state() != EditingState) {
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (currentIndex().isValid())
-                edit(currentIndex());
-            return;
-        }
-        if (key == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-            emit removeRequested();
-            return;
-        }
-        if (key == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
-            emit useRequested();
-            return;
-        }
-        if (event->matches(QKeySequence::Copy)) {
-            emit copyRequested();
-            return;
-        }
-        // The calculator's keys type there, as if its window had the focus.
-        if (keyboard::captionOf(*event)) {
-            QCoreApplication::sendEvent(&m_calculator, event);
-            return;
-        }
-    }
-    QListView::keyPressEvent(event);
-}
-
-// Every line is as wide as the list and one row high, so a line that changes moves no other: it
-// is only drawn again, without the list laying out every line anew as it would for items whose
-// size may have changed. A digit typed costs the same however long the tape is.
-void TapeView::dataChanged(
-    const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
-{
-    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
-}
 
 TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
     const std::vector<QAction *> &shared)
@@ -252,7 +29,7 @@ TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
     setWindowTitle(tr("Tallimax tape"));
     setWindowIcon(calculator.windowIcon());
 
-    m_model = new TapeModel(typer.tape(), this);
+    m_model = new TapeModel(typer.tape(), editor, this);
     typer.setTapeListener(m_model);
     // Should the tape's window go first, the tape stops telling it; should the typer, nothing does.
     connect(m_model, &QObject::destroyed, &typer, [&typer] { typer.setTapeListener(nullptr); });
@@ -261,10 +38,9 @@ TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
     //: What a screen reader says for the list of the tape's lines.
     m_view->setAccessibleName(tr("Tape"));
     m_view->setModel(m_model);
-    m_view->setItemDelegate(new TapeDelegate(editor, m_view));
+    m_view->setItemDelegate(new TapeDelegate(m_view));
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    m_view->setUniformItemSizes(true);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     // A right click makes its line the current one and opens the menu there; the menu key opens
@@ -278,16 +54,10 @@ TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
     connect(m_view, &TapeView::removeRequested, this, &TapeWindow::removeCurrent);
     connect(m_view, &TapeView::useRequested, this, &TapeWindow::useCurrent);
     connect(m_view, &TapeView::copyRequested, this, &TapeWindow::copySelected);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, &TapeWindow::followEnd);
 
-    m_message = new QLabel(this);
+    m_message = new TimedMessage(this);
     m_message->setObjectName(QStringLiteral("TapeMessage"));
-    m_message->setWordWrap(true);
-    m_message->hide();
-    m_messageEnd.setSingleShot(true);
-    m_messageEnd.setInterval(MessageDuration);
-    connect(&m_messageEnd, &QTimer::timeout, m_message, &QWidget::hide);
-    connect(&typer, &KeyTyper::said, this, &TapeWindow::showMessage);
+    connect(&typer, &KeyTyper::said, m_message, &TimedMessage::say);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
@@ -403,7 +173,7 @@ void TapeWindow::removeCurrent()
     if (line >= m_typer.tape().lines().size()) {
         //: Shown under the tape, and said by a screen reader, when Delete finds no line.
         m_typer.announce(tr("No line to delete."));
-        showMessage(tr("No line to delete."));
+        m_message->say(tr("No line to delete."));
         return;
     }
     if (m_editor.removeLine(line) && m_model->rowCount() > 0)
@@ -416,28 +186,6 @@ void TapeWindow::useCurrent()
     const std::size_t line = currentLine();
     if (line < m_typer.tape().lines().size())
         m_editor.useLine(line);
-}
-
-void TapeWindow::showMessage(const QString &text)
-{
-    if (text.isEmpty()) {
-        m_message->hide();
-        return;
-    }
-    m_message->setText(text);
-    m_message->show();
-    m_messageEnd.start();
-}
-
-// New lines come at the end: the list follows them while its end is in view.
-void TapeWindow::followEnd()
-{
-    // A hidden list is laid out when it shows again, not for every line typed meanwhile.
-    if (!isVisible())
-        return;
-    const QScrollBar *bar = m_view->verticalScrollBar();
-    if (bar->value() >= bar->maximum() - m_view->sizeHintForRow(0))
-        m_view->scrollToBottom();
 }
 
 void TapeWindow::showMenu(const QPoint &globalPosition)
