@@ -49,13 +49,16 @@ int renderTape(QPagedPaintDevice &device, std::span<const PrintedLine> lines, co
     const auto pageCount = static_cast<int>(layout.pages().size());
     const QString printed = QLocale().toString(printedAt, QLocale::ShortFormat);
     const Qt::LayoutDirection direction = QGuiApplication::layoutDirection();
+    // Rules as thin as a printed line, and the break's dashes long enough to see.
+    const QPen rule(Qt::black, row / 20);
+    const QPen dashed(Qt::black, row / 20, Qt::DashLine);
 
     for (int page = 0; page < pageCount; ++page) {
         if (page > 0)
             device.newPage();
         // The header and footer run in the reader's direction.
         painter.setLayoutDirection(direction);
-        painter.setPen(QPen(Qt::black, 0));
+        painter.setPen(rule);
         painter.setFont(bold);
         const QString shownTitle =
             painter.fontMetrics().elidedText(title, Qt::ElideMiddle, static_cast<int>(width * 0.6));
@@ -76,11 +79,10 @@ int renderTape(QPagedPaintDevice &device, std::span<const PrintedLine> lines, co
             const TapeLayout::Line &line = layout.line(placed.line);
             const qreal top = bodyTop + placed.top * rowHeight;
             if (printedLine.isBreak) {
-                QPen dashed(Qt::black, 0, Qt::DashLine);
                 painter.setPen(dashed);
                 painter.drawLine(
                     QPointF(0, top + rowHeight / 2), QPointF(width, top + rowHeight / 2));
-                painter.setPen(QPen(Qt::black, 0));
+                painter.setPen(rule);
                 continue;
             }
             if (printedLine.isTotal && placed.firstRow == 0) {
