@@ -27,10 +27,11 @@ std::vector<PrintedLine> session()
     std::vector<PrintedLine> lines{ { "2.", "+", "", "", "", false, false },
         { "3.", "X", "5", "", Note, false, false }, { "4.", "=", "20", "", "", true, false },
         { "", "", "", "", "", false, true }, { "8.", "/", "", "", "", false, false },
-        { "0.", "=", "", Refusal, "", false, false }, { LongNumber, "+", "", "", "", false, false } };
+        { "0.", "=", "", Refusal, "", false, false },
+        { LongNumber, "+", "", "", "", false, false } };
     for (int line = 0; line < 200; ++line)
-        lines.push_back({ QString::number(line) + u'.', "+", QString::number(line * 3), "", "",
-            false, false });
+        lines.push_back(
+            { QString::number(line) + u'.', "+", QString::number(line * 3), "", "", false, false });
     return lines;
 }
 
@@ -93,7 +94,8 @@ void PrintTest::pdfHoldsEveryLineAndNumbersItsPages()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("march.pdf"));
     QString error;
-    QVERIFY2(exportTapePdf(path, session(), QStringLiteral("march.tape"), &error), qPrintable(error));
+    QVERIFY2(
+        exportTapePdf(path, session(), QStringLiteral("march.tape"), &error), qPrintable(error));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -109,17 +111,17 @@ void PrintTest::pdfHoldsEveryLineAndNumbersItsPages()
     QVERIFY(reader.waitForFinished());
     const QString text = QString::fromUtf8(reader.readAllStandardOutput());
     QVERIFY(text.contains(QStringLiteral("march.tape")));
-    QCOMPARE(text.count(QRegularExpression(QStringLiteral("Page \\d+ of %1\\b").arg(pages))),
-        pages);
+    QCOMPARE(
+        text.count(QRegularExpression(QStringLiteral("Page \\d+ of %1\\b").arg(pages))), pages);
     QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
     QVERIFY(text.contains(Refusal));
     QVERIFY(text.contains(QStringLiteral("199.")) && text.contains(QStringLiteral("597")));
     // The long number and the note whole, whatever rows and pages they were wrapped over: the
     // text without the headers (the title, the time), the feet and the operators beside them.
     QString compact = text;
-    compact.remove(QRegularExpression(
-        QStringLiteral("^\\f?(march\\.tape|Page \\d+ of \\d+|.*:.*)$|[\\s+]"),
-        QRegularExpression::MultilineOption));
+    compact.remove(
+        QRegularExpression(QStringLiteral("^\\f?(march\\.tape|Page \\d+ of \\d+|.*:.*)$|[\\s+]"),
+            QRegularExpression::MultilineOption));
     QVERIFY(compact.contains(LongNumber));
     QVERIFY(compact.contains(QString(Note).remove(u' ')));
 }
