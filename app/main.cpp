@@ -1,13 +1,44 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
 #include "window/access/accessibility.h"
 #include "window/calculator/calculator_window.h"
 #include "window/language/translations.h"
 
 #include <QApplication>
 
+#include <algorithm>
+
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // --help and --version answer before Qt starts, so that they need no display, and so does a
+    // command line without options. Any other waits until Qt has taken its own options, which
+    // this does not know.
+    if (argc > 1) {
+        const QStringList arguments = argumentsOf(argc, argv);
+        const tallimax::CommandLine early = tallimax::parseCommandLine(arguments);
+        const bool optionsForQt =
+            std::any_of(arguments.begin(), arguments.end(), [](const QString &argument) {
+                return argument.size() > 1 && argument.startsWith(u'-');
+            });
+        if (early.action == tallimax::CommandLine::Action::Help
+            || early.action == tallimax::CommandLine::Action::Version
+            || (early.action == tallimax::CommandLine::Action::Misuse && !optionsForQt))
+            return tallimax::answer(early);
+    }
     // The desktop's style, colour scheme (light or dark), dialog fonts and icons reach the keys,
     // the window, the warning box and the menus through Qt's platform theme, as they reach any Qt
     // program; the readout keeps its own colours and every control its own font. The benchmarks
@@ -22,6 +53,11 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication application(argc, argv);
+    // What is left once Qt has taken -platform, -display, -style and the like.
+    const tallimax::CommandLine commandLine =
+        argc > 1 ? tallimax::parseCommandLine(argumentsOf(argc, argv)) : tallimax::CommandLine{};
+    if (commandLine.action != tallimax::CommandLine::Action::Run)
+        return tallimax::answer(commandLine);
     // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLIMAX_APP_ID));
     // In the language of the desktop's settings, before any text is made.
@@ -32,6 +68,9 @@ int main(int argc, char *argv[])
     tallimax::CalculatorWindow window;
     window.calculator().Form_Load();
     window.show();
+    // A tape file named on the command line: the tape opens beside the calculator, showing it.
+    if (commandLine.tapeFile)
+        window.toggleTape();
     // Take the keyboard focus. A window manager gives it to a new window anyway; on a bare X
     // server nobody does, and keys typed before the first click would go wherever the pointer is.
     window.activateWindow();

@@ -17,10 +17,11 @@ TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l1
 # the dark-theme test under a real desktop theme; Qt's Wayland plugin and a headless Wayland
 # compositor for the window's tests on Wayland; Qt's own translations, which turn the application
 # right to left in Arabic and Persian, for the test that the window stays as it is; Python, which
-# compares the translations' texts with those lupdate finds.
+# compares the translations' texts with those lupdate finds; poppler's pdftotext, which reads the
+# printed tape's PDF back.
 TALLIMAX_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core
     desktop-file-utils appstream file qt6-gtk-platformtheme qt6-wayland weston qt6-translations-l10n
-    python3)
+    python3 poppler-utils)
 
 # Installs whichever of the given packages are missing; does nothing when all are present.
 ensure_packages() {

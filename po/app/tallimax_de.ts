@@ -172,6 +172,29 @@
     </message>
 </context>
 <context>
+    <name>tallimax::TapePrint</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>At the foot of each page of the printed tape.</extracomment>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <extracomment>After Export as PDF failed: %1 is the file&apos;s path, %2 why it failed.</extracomment>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <extracomment>When printing cannot start because Tallimax&apos;s print module is missing or broken; %1 is the system&apos;s reason.</extracomment>
+        <translation>Drucken ist nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <extracomment>When the printer chosen in the print dialog could not be started.</extracomment>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
     <name>tallimax::TapeWindow</name>
     <message>
         <source>Number</source>

@@ -40,13 +40,18 @@ fi
 languages=$(sed 's/#.*//' "$(dirname "$0")/../../po/LINGUAS" | tr -s ' \t' '\n' | sed '/^$/d')
 [ -n "$languages" ] || fail "po/LINGUAS names no language"
 
-# Exactly these files, and nothing else: no headers, libraries or test programs.
+# Exactly these files, and nothing else: no headers, libraries or test programs. The print
+# module lies in the library folder, which is lib/ or a multiarch folder under it.
+module=$(cd "$root" && find "$prefix/lib" -path "$prefix/lib/*tallimax/tallimax-print.so" \
+    2>/dev/null | head -n 1)
+[ -n "$module" ] || fail "no tallimax/tallimax-print.so under $prefix/lib"
 man=$prefix/share/man/man1/tallimax.1
 pages=$man
 for lang in $languages; do
     pages="$pages $prefix/share/man/$lang/man1/tallimax.1"
 done
 expected="$prefix/bin/tallimax
+$module
 $prefix/share/applications/$id.desktop
 $prefix/share/icons/hicolor/128x128/apps/$id.png
 $prefix/share/icons/hicolor/256x256/apps/$id.png
@@ -54,7 +59,8 @@ $prefix/share/icons/hicolor/32x32/apps/$id.png
 $prefix/share/icons/hicolor/48x48/apps/$id.png
 $prefix/share/icons/hicolor/64x64/apps/$id.png
 $prefix/share/icons/hicolor/scalable/apps/$id.svg
-$prefix/share/metainfo/$id.metainfo.xml"
+$prefix/share/metainfo/$id.metainfo.xml
+$prefix/share/mime/packages/$id.xml"
 if [ "$deb" = yes ]; then
     pages=$(for page in $pages; do echo "$page.gz"; done)
     expected="$expected
@@ -75,14 +81,23 @@ program=$root/$prefix/bin/tallimax
 [ -x "$program" ] || fail "$prefix/bin/tallimax is not executable"
 file -b "$program" | grep -q '^ELF .* executable' || fail "$prefix/bin/tallimax: $(file -b "$program")"
 # Found through the system's library path, never through one of its own.
-if readelf -d "$program" | grep -Eq 'RPATH|RUNPATH'; then
-    fail "$prefix/bin/tallimax carries a library search path"
-fi
+for binary in "$program" "$root/$module"; do
+    if readelf -d "$binary" | grep -Eq 'RPATH|RUNPATH'; then
+        fail "$binary carries a library search path"
+    fi
+done
+# Qt's print support is the module's alone: the program's start never loads it.
+readelf -d "$program" | grep -q 'libQt6PrintSupport' && fail "the program links Qt's print support"
+readelf -d "$root/$module" | grep -q 'libQt6PrintSupport' || fail "the print module lacks it"
 
-# The menu entry starts the program on PATH and names an icon that the theme holds.
+# The menu entry starts the program on PATH with the one tape file it opens, the type of which
+# the installed mime package defines, and names an icon that the theme holds.
 entry=$root/$prefix/share/applications/$id.desktop
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
-[ "$exec_line" = tallimax ] || fail "Exec is '$exec_line', not tallimax"
+[ "$exec_line" = 'tallimax %f' ] || fail "Exec is '$exec_line', not 'tallimax %f'"
+mime_type=$(sed -n 's/^MimeType=//p' "$entry")
+grep -q "<mime-type type=\"${mime_type%;}\">" "$root/$prefix/share/mime/packages/$id.xml" \
+    || fail "the mime package does not define the menu entry's MimeType '$mime_type'"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ "$icon" = "$id" ] || fail "Icon is '$icon', not $id"
 for size in 32 48 64 128 256; do
