@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     window.show();
     // A tape file named on the command line: the tape opens beside the calculator, showing it.
     if (commandLine.tapeFile)
-        window.toggleTape();
+        window.openTapeFile(*commandLine.tapeFile);
     // Take the keyboard focus. A window manager gives it to a new window anyway; on a bare X
     // server nobody does, and keys typed before the first click would go wherever the pointer is.
     window.activateWindow();

@@ -224,8 +224,8 @@ bool Tape::type(Calculator &calculator, char key)
 void Tape::endStep()
 {
     m_bytes += bytesOf(m_lines, m_stepFirst, m_lines.size());
-    if (m_listener != nullptr)
-        m_listener->linesReplaced(m_stepFirst, m_stepRemoved, m_lines.size() - m_stepFirst);
+    for (TapeListener *listener : m_listeners)
+        listener->linesReplaced(m_stepFirst, m_stepRemoved, m_lines.size() - m_stepFirst);
     trim();
 }
 
@@ -390,6 +390,26 @@ Snapshot Tape::typeLines(const std::vector<LineKeys> &lines, Snapshot now)
     return { calculator.state(), m_action };
 }
 
+Snapshot Tape::preload(std::vector<LineKeys> kept, Snapshot now)
+{
+    const Snapshot start = m_base.value_or(now);
+    kept.push_back({ "R", {} });
+    for (const TapeLine &line : m_lines)
+        kept.push_back({ line.keys, line.note });
+    forgetCheckpoints(m_dropped, TapeSplice::ToEnd);
+    replace(0, TapeSplice::ToEnd, {});
+    m_base.reset();
+    Snapshot shown = typeLines(kept, start);
+    // The kept lines were there before anything this session did: nothing of it is a step.
+    m_history = History();
+    return shown;
+}
+
+bool Tape::continues(const CalculatorState &state) const
+{
+    return !m_lines.empty() || state.OperandCount != 0 || !IsText(state.InputState, inputs::None);
+}
+
 std::string Tape::runningTotal(std::string_view readout) const
 {
     const auto last = std::find_if(m_lines.rbegin(), m_lines.rend(),
@@ -428,8 +448,8 @@ std::vector<TapeLine> Tape::replace(
                 checkpoint.line = checkpoint.line + lines.size() - count;
         }
     }
-    if (m_listener != nullptr)
-        m_listener->linesReplaced(first, count, lines.size());
+    for (TapeListener *listener : m_listeners)
+        listener->linesReplaced(first, count, lines.size());
     return replaced;
 }
 
@@ -484,8 +504,8 @@ void Tape::trim()
         m_checkpoints.pop_front();
     }
     m_history.forgetLinesBefore(m_dropped);
-    if (m_listener != nullptr)
-        m_listener->oldestDropped(count);
+    for (TapeListener *listener : m_listeners)
+        listener->oldestDropped(count);
 }
 
 std::pair<std::size_t, const Snapshot *> Tape::nearest(std::size_t line) const

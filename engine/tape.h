@@ -27,14 +27,6 @@ public:
     virtual void oldestDropped(std::size_t count) = 0;
 };
 
-// A line to type: the tape's own keys (digits, ".", "+", "-", "X", "/", "=", and "R" for
-// RESET ALL) and the note the line they start gets.
-struct LineKeys
-{
-    std::string keys;
-    std::string note;
-};
-
 // The record of the session: every key typed, as the lines of an adding machine's tape, and the
 // steps that can be taken back and put back, kept as one, so the two can never disagree. The tape
 // keeps the whole session up to MaxLines lines or MaxBytes, the oldest going first; the steps, the
@@ -56,7 +48,9 @@ public:
     explicit Tape(DecimalSeparatorSource decimalSeparator, std::size_t maxLines = MaxLines,
         std::size_t maxBytes = MaxBytes, std::size_t checkpointEvery = CheckpointEvery);
 
-    void setListener(TapeListener *listener) { m_listener = listener; }
+    // Each listener is told of every change, in the order they were added.
+    void addListener(TapeListener *listener) { m_listeners.push_back(listener); }
+    void removeListener(TapeListener *listener) { std::erase(m_listeners, listener); }
 
     // A step, one key or one whole paste, starts from `before`, and each of its keys is typed on
     // the calculator through the tape, which puts it on its lines. False for a character that is
@@ -91,6 +85,12 @@ public:
     // Types the lines after those there, as one step, with no warning box: a division by zero
     // shows its message on its line, as a correction does. Returns what the calculator shows then.
     Snapshot typeLines(const std::vector<LineKeys> &lines, Snapshot now);
+    // Puts the lines kept from an earlier session before this session's, above a break, as no
+    // step: this session's lines are typed again after the break, and what they show stays as
+    // it was. Returns what the calculator shows then.
+    Snapshot preload(std::vector<LineKeys> kept, Snapshot now);
+    // Whether the calculator may be standing in a calculation that lines typed now would go on.
+    bool continues(const CalculatorState &state) const;
 
     // The running result of the calculation since the last RESET ALL, or `readout` before any.
     std::string runningTotal(std::string_view readout) const;
@@ -142,7 +142,7 @@ private:
     std::size_t m_stepRemoved = 0;
     std::string m_action;
     bool m_stepWroteAction = false;
-    TapeListener *m_listener = nullptr;
+    std::vector<TapeListener *> m_listeners;
 };
 
 } // namespace tallimax

@@ -252,6 +252,21 @@ std::string tapeFileNumber(std::string_view numberKeys, std::string_view shown)
     return std::string(shown);
 }
 
+TapeFileLine fileLineOf(const TapeLine &line)
+{
+    TapeFileLine written{ line.isBreak(), {}, '\0', {}, line.note };
+    if (written.isBreak)
+        return written;
+    std::string_view numberKeys = line.keys;
+    if (line.op) {
+        numberKeys.remove_suffix(1);
+        written.op = keyOf(*line.op);
+    }
+    written.number = tapeFileNumber(numberKeys, line.number);
+    written.result = line.message.empty() ? line.result : line.message;
+    return written;
+}
+
 std::string tapeFileHeader(std::string_view separator)
 {
     std::string header(TapeFileMagic);
@@ -279,13 +294,8 @@ void appendTapeFileLine(std::string &file, const TapeFileLine &line)
     }
     if (!line.note.empty()) {
         file += '\t';
-        std::size_t characters = 0;
-        for (const char c : line.note) {
-            if (!isContinuationByte(static_cast<unsigned char>(c))
-                && ++characters > MaxNoteCharacters)
-                break;
+        for (const char c : cutNote(line.note))
             file += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
-        }
     }
     file += '\n';
 }
@@ -352,7 +362,7 @@ TapeFileReading readTapeFile(std::string_view bytes)
         if (characterCount(note) > MaxNoteCharacters)
             return refused(at, Reason::NoteTooLong);
 
-        TapeFileKeys &keys = reading.lines.emplace_back();
+        LineKeys &keys = reading.lines.emplace_back();
         keys.note = note;
         if (isBreak) {
             keys.keys = "R";
@@ -370,6 +380,15 @@ TapeFileReading readTapeFile(std::string_view bytes)
         open = *op == '\0';
     }
     return reading;
+}
+
+std::string writeTapeFile(
+    const std::deque<TapeLine> &lines, std::string_view separator, std::size_t first)
+{
+    std::string file = first == 0 ? tapeFileHeader(separator) : std::string();
+    for (std::size_t i = first; i < lines.size(); ++i)
+        appendTapeFileLine(file, fileLineOf(lines[i]));
+    return file;
 }
 
 } // namespace tallimax

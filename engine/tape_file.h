@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/tape_line.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
@@ -34,7 +37,7 @@ inline constexpr std::size_t MaxFileBytes = std::size_t{ 64 } << 20U;
 // The most lines a file holds, as many as the tape keeps.
 inline constexpr std::size_t MaxFileLines = 100'000;
 // The longest note, in characters (code points).
-inline constexpr std::size_t MaxNoteCharacters = 200;
+inline constexpr std::size_t MaxNoteCharacters = TapeLine::MaxNote;
 
 // One line of the tape as the file writes it.
 struct TapeFileLine
@@ -56,6 +59,9 @@ struct TapeFileLine
 // and is written on its own line only.
 std::string tapeFileNumber(std::string_view numberKeys, std::string_view shown);
 
+// The line of the tape as the file writes it.
+TapeFileLine fileLineOf(const TapeLine &line);
+
 // The header line for a file whose numbers use this decimal separator.
 std::string tapeFileHeader(std::string_view separator);
 
@@ -66,6 +72,10 @@ void appendTapeFileLine(std::string &file, const TapeFileLine &line);
 
 // The whole file for these lines.
 std::string writeTapeFile(std::span<const TapeFileLine> lines, std::string_view separator);
+
+// The whole file's text for the tape's lines from `first` on, after the header when `first` is 0.
+std::string writeTapeFile(
+    const std::deque<TapeLine> &lines, std::string_view separator, std::size_t first = 0);
 
 // Why a file reads as no tape, and the text line (1-based; 0 for the file as a whole) where.
 struct TapeFileError
@@ -92,20 +102,11 @@ struct TapeFileError
     friend bool operator==(const TapeFileError &, const TapeFileError &) = default;
 };
 
-// One line of the tape as it is typed again: the captions of its keys (the number's digits and
-// ".", a leading "-" as the minus key, then the operator; "R" for a break) and its note.
-struct TapeFileKeys
-{
-    std::string keys;
-    std::string note;
-
-    friend bool operator==(const TapeFileKeys &, const TapeFileKeys &) = default;
-};
 
 // A file's lines, or why it reads as none (and then no lines at all).
 struct TapeFileReading
 {
-    std::vector<TapeFileKeys> lines;
+    std::vector<LineKeys> lines;
     std::optional<TapeFileError> error;
 };
 

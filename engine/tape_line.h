@@ -27,6 +27,16 @@ inline char keyOf(TapeOperator op)
     return static_cast<char>(op);
 }
 
+// A line to type: the tape's own keys (digits, ".", "+", "-", "X", "/", "=", and "R" for
+// RESET ALL) and the note the line they start gets.
+struct LineKeys
+{
+    std::string keys;
+    std::string note;
+
+    friend bool operator==(const LineKeys &, const LineKeys &) = default;
+};
+
 // One line of the tape, as an adding machine prints it: a number entered and the operator key that
 // ended it, with the running result after it; or the break that RESET ALL draws.
 struct TapeLine

@@ -318,7 +318,7 @@ public:
     Session()
     {
         m_calculator.Form_Load();
-        m_tape.setListener(this);
+        m_tape.addListener(this);
     }
 
     void run(std::span<const std::uint8_t> input)

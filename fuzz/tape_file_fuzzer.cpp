@@ -80,7 +80,7 @@ void checkRead(const TapeFileReading &reading, std::string_view separator)
     }
     std::vector<TapeFileLine> lines;
     for (std::size_t i = 0; i < reading.lines.size(); ++i) {
-        const TapeFileKeys &line = reading.lines[i];
+        const LineKeys &line = reading.lines[i];
         check(characterCount(line.note) <= MaxNoteCharacters, "note too long", line.note);
         check(line.note.find_first_of("\t\n") == std::string::npos, "note with a tab or line end",
             line.note);

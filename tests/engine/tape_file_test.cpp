@@ -28,7 +28,7 @@ struct FileCase
 {
     const char *name;
     std::string file;
-    std::vector<TapeFileKeys> lines;
+    std::vector<LineKeys> lines;
     std::optional<TapeFileError> error;
 };
 
@@ -133,7 +133,7 @@ TEST(TapeFile, WrittenLinesReadBackAsTheirKeys)
         }
         const TapeFileReading reading = readTapeFile(file);
         EXPECT_EQ(reading.error, std::nullopt) << separator;
-        const std::vector<TapeFileKeys> expected = { { "12.5+", "a b  c" }, { "X", "" },
+        const std::vector<LineKeys> expected = { { "12.5+", "a b  c" }, { "X", "" },
             { "-3.=", repeated("\u20AC", MaxNoteCharacters) }, { "R", "next" }, { "-/", "" },
             { "7.", "" } };
         EXPECT_EQ(reading.lines, expected) << separator;

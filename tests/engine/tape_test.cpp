@@ -231,7 +231,7 @@ TEST(Tape, CorrectionStopsWhereTheCalculationComesBack)
         for (std::size_t i = 0; i < session.tape.lines().size(); ++i)
             corrected += i != row.line ? session.tape.lines()[i].keys : row.keys.value_or("");
         RangeListener listener;
-        session.tape.setListener(&listener);
+        session.tape.addListener(&listener);
         if (row.keys) {
             const std::string digits = row.keys->substr(0, row.keys->size() - 1);
             session.show(session.tape.correct(

@@ -3,6 +3,7 @@
 #include "window/calculator/calculator_window.h"
 
 #include "window/calculator/calculator_icon.h"
+#include "window/document/tape_document.h"
 #include "window/keys/key_button.h"
 #include "window/keys/key_typer.h"
 #include "window/tape/tape_editor.h"
@@ -15,6 +16,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTimer>
+#include <QCloseEvent>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -149,6 +152,13 @@ void CalculatorWindow::createControls()
     // Each key types its one engine operation through the tape, as one step.
     m_typer = new KeyTyper(*m_calculator, *this, *m_readout, *m_action, TimedMessage::Duration);
     m_editor = new TapeEditor(*m_typer, this);
+    m_document = new TapeDocument(
+        *m_editor,
+        [this]() -> QWidget * {
+            return m_tape != nullptr && m_tape->isVisible() ? static_cast<QWidget *>(m_tape) : this;
+        },
+        this);
+    m_typer->addTapeListener(m_document);
     for (const auto &[row, key] : keys)
         m_typer->addKey(layout::captionOf(row), key);
 
@@ -283,8 +293,37 @@ TapeWindow *CalculatorWindow::tapeWindow()
 void CalculatorWindow::toggleTape()
 {
     if (m_tape == nullptr)
-        m_tape = new TapeWindow(*m_typer, *m_editor, *this, { m_paste, m_undo, m_redo });
+        m_tape = new TapeWindow(
+            *m_typer, *m_editor, *m_document, *this, { m_paste, m_undo, m_redo });
     m_tape->toggle();
+}
+
+void CalculatorWindow::openTapeFile(const QString &path)
+{
+    if (m_tape == nullptr || !m_tape->isVisible())
+        toggleTape();
+    m_document->open(path);
+}
+
+// Closing the calculator ends Tallimax: changes to a saved tape are asked about first.
+void CalculatorWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_document->mayClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// The tape kept from the last session comes once the calculator is on the screen, so that a long
+// one does not hold back the window.
+bool CalculatorWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        if (m_document->keepRequested())
+            QTimer::singleShot(0, m_document, &TapeDocument::restoreKept);
+    }
+    return QWidget::event(event);
 }
 
 void CalculatorWindow::showReadoutMenu(const QPoint &globalPosition)

@@ -21,6 +21,7 @@ namespace tallimax {
 
 class KeyTyper;
 class TapeEditor;
+class TapeDocument;
 class TapeWindow;
 
 // The calculator's one window: twenty controls at fixed places, each click handed to the engine
@@ -42,6 +43,9 @@ public:
     TapeWindow *tapeWindow();
     // Opens the tape beside the window, or closes it, as Ctrl+H does.
     void toggleTape();
+    TapeDocument &document() { return *m_document; }
+    // Opens the file as the tape and shows the tape beside the window, as `tallimax FILE` does.
+    void openTapeFile(const QString &path);
 
     void SetReadout(const std::string &text) override;
     void SetAction(const std::string &text) override;
@@ -56,6 +60,8 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -74,6 +80,8 @@ private:
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     QAction *m_showTape = nullptr;
+    TapeDocument *m_document = nullptr;
+    bool m_painted = false;
     // A child window, made on first use and deleted first when this one goes.
     TapeWindow *m_tape = nullptr;
 };

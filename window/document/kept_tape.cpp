@@ -62,7 +62,7 @@ std::optional<std::string> KeptTape::take()
         return std::nullopt;
     m_status = Status::Keeping;
     QFile file(path());
-    if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(TapeFile::MaxBytes))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(MaxFileBytes))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -128,7 +128,7 @@ bool KeptTape::writeFrom(const Tape &tape, std::size_t first)
     qint64 cut = 0;
     if (m_offsets.empty()) {
         first = 0;
-        text = TapeFile::header(keyboard::systemDecimalSeparator());
+        text = tapeFileHeader(keyboard::systemDecimalSeparator());
         m_offsets.push_back(static_cast<qint64>(text.size()));
     } else {
         first = std::min(first, m_offsets.size() - 1);
@@ -138,7 +138,7 @@ bool KeptTape::writeFrom(const Tape &tape, std::size_t first)
     const auto &lines = tape.lines();
     const qint64 start = m_offsets.back() - static_cast<qint64>(text.size());
     for (std::size_t i = first; i < lines.size(); ++i) {
-        TapeFile::appendLine(text, lines[i]);
+        appendTapeFileLine(text, fileLineOf(lines[i]));
         m_offsets.push_back(start + static_cast<qint64>(text.size()));
     }
     const auto size = static_cast<qint64>(text.size());

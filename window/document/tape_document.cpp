@@ -4,7 +4,7 @@
 
 #include "engine/tape_file.h"
 #include "window/keys/keyboard.h"
-#include "window/print/tape_printing.h"
+#include "window/print/tape_print.h"
 #include "window/tape/tape_editor.h"
 
 #include <QAction>
@@ -19,35 +19,60 @@ namespace tallimax {
 
 namespace {
 
-QString reasonText(TapeFile::Reason reason)
+QString reasonText(TapeFileError::Reason reason)
 {
+    using Reason = TapeFileError::Reason;
     switch (reason) {
-    case TapeFile::Reason::NotATape:
+    case Reason::NotATape:
+    case Reason::BadSeparator:
         //: Why a file was not opened: its first line does not say it is a Tallimax tape.
         return TapeDocument::tr("it is not a Tallimax tape");
-    case TapeFile::Reason::NewerVersion:
+    case Reason::NewerVersion:
         //: Why a file was not opened: a later Tallimax wrote it, in a format this one lacks.
         return TapeDocument::tr("it was written by a newer Tallimax");
-    case TapeFile::Reason::NotUtf8:
+    case Reason::InvalidUtf8:
         //: Why a file was not opened: it holds bytes that are not UTF-8 text.
         return TapeDocument::tr("it is not UTF-8 text");
-    case TapeFile::Reason::TooLarge:
+    case Reason::TooLarge:
         //: Why a file was not opened: it is larger than a tape can be.
         return TapeDocument::tr("it is larger than 64 MiB");
-    case TapeFile::Reason::BadNumber:
+    case Reason::TooManyLines:
+        //: Why a file was not opened: it has more lines than a tape can hold.
+        return TapeDocument::tr("it has more than 100,000 lines");
+    case Reason::NotANumber:
         //: Why a file was not opened: a line's number is not one the keys can type.
         return TapeDocument::tr("its number is not a number");
-    case TapeFile::Reason::BadOperator:
+    case Reason::NumberTooLong:
+        //: Why a file was not opened: a line's number is over 10,000 characters or keys.
+        return TapeDocument::tr("its number is too long");
+    case Reason::UnknownOperator:
         //: Why a file was not opened: a line's operator is not +, -, X, / or =.
         return TapeDocument::tr("its operator is not +, -, X, / or =");
-    case TapeFile::Reason::BadLine:
+    case Reason::MissingOperator:
+        //: Why a file was not opened: a number in the middle of the tape has no operator.
+        return TapeDocument::tr("its number has no operator");
+    case Reason::EmptyLine:
+    case Reason::TooManyCells:
         //: Why a file was not opened: a line does not have the tape's columns.
         return TapeDocument::tr("it does not have the tape's columns");
-    case TapeFile::Reason::NoteTooLong:
+    case Reason::NoteTooLong:
         //: Why a file was not opened: a line's note is over 200 characters.
         return TapeDocument::tr("its note is over 200 characters");
     }
     return {};
+}
+
+std::vector<PrintedLine> printedLines(const Tape &tape)
+{
+    std::vector<PrintedLine> printed;
+    printed.reserve(tape.lines().size());
+    for (const TapeLine &line : tape.lines()) {
+        const auto text = [](const std::string &part) { return QString::fromStdString(part); };
+        printed.push_back({ text(line.number),
+            line.op ? QString(QLatin1Char(keyOf(*line.op))) : QString(), text(line.result),
+            text(line.message), text(line.note), line.isTotal(), line.isBreak() });
+    }
+    return printed;
 }
 
 QString fileFilter()
@@ -63,14 +88,14 @@ QString fileFilter()
 TapeDocument::TapeDocument(
     TapeEditor &editor, std::function<QWidget *()> dialogParent, QObject *parent)
     : QObject(parent), m_editor(editor), m_dialogParent(std::move(dialogParent))
-{
-    createActions();
-}
+{ }
 
 TapeDocument::~TapeDocument() = default;
 
 void TapeDocument::createActions()
 {
+    if (m_new != nullptr)
+        return;
     const auto add = [this](const QString &text, QKeySequence keys, auto slot) {
         auto *action = new QAction(text, this);
         action->setShortcut(keys);
@@ -98,10 +123,9 @@ void TapeDocument::createActions()
     //: In the tape's File menu: writes the tape as a PDF document.
     m_export = add(tr("E&xport as PDF…"), QKeySequence(), [this] { exportPdf(); });
     //: In the tape's File menu, checkable: keeps the tape in a file of its own between sessions.
-    m_keep = add(tr("&Keep the tape between sessions"), QKeySequence(), [] { });
+    m_keep = new QAction(tr("&Keep the tape between sessions"), this);
     m_keep->setCheckable(true);
-    m_keep->setChecked(m_kept.requested());
-    disconnect(m_keep, &QAction::triggered, nullptr, nullptr);
+    showKeeping();
     connect(m_keep, &QAction::toggled, this, &TapeDocument::setKeeping);
 }
 
@@ -166,12 +190,12 @@ bool TapeDocument::open(const QString &path)
         refuse(tr("Could not open %1: %2").arg(name, file.errorString()));
         return false;
     }
-    TapeFile::Reading reading;
-    if (file.size() > static_cast<qint64>(TapeFile::MaxBytes)) {
-        reading.error = TapeFile::Error{ 0, TapeFile::Reason::TooLarge };
+    TapeFileReading reading;
+    if (file.size() > static_cast<qint64>(MaxFileBytes)) {
+        reading.error = TapeFileError{ 0, TapeFileError::Reason::TooLarge };
     } else {
         const QByteArray bytes = file.readAll();
-        reading = TapeFile::read(
+        reading = readTapeFile(
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
     if (reading.error) {
@@ -224,7 +248,8 @@ bool TapeDocument::saveAs()
 bool TapeDocument::writeTo(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
-    const std::string text = TapeFile::write(m_editor.tape(), keyboard::systemDecimalSeparator());
+    const std::string text =
+        writeTapeFile(m_editor.tape().lines(), keyboard::systemDecimalSeparator());
     QSaveFile file(path);
     const auto size = static_cast<qint64>(text.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size
@@ -286,8 +311,7 @@ void TapeDocument::setKeeping(bool keep)
         //: Said when keeping the tape between sessions was turned on.
         text = tr("The tape is kept between sessions.");
     } else {
-        const QSignalBlocker blocker(m_keep);
-        m_keep->setChecked(false);
+        showKeeping();
         text = error.isEmpty()
             //: Said when the tape cannot be kept because another Tallimax keeps it.
             ? tr("Another Tallimax keeps the tape; this one keeps nothing.")
@@ -301,20 +325,26 @@ void TapeDocument::setKeeping(bool keep)
 void TapeDocument::restoreKept()
 {
     const std::optional<std::string> bytes = m_kept.take();
-    if (m_kept.status() == KeptTape::Status::KeptByAnother) {
-        m_keep->setEnabled(false);
-        const QSignalBlocker blocker(m_keep);
-        m_keep->setChecked(false);
-        return;
-    }
+    showKeeping();
     if (!bytes)
         return;
-    const TapeFile::Reading reading = TapeFile::read(*bytes);
+    const TapeFileReading reading = readTapeFile(*bytes);
     // A kept tape that cannot be read is not typed; keeping it goes on with this session's.
     if (!reading.error)
         m_editor.preload(reading.lines);
     QString error;
     m_kept.start(m_editor.tape(), &error);
+}
+
+// Another Tallimax that keeps the tape has the option to itself: here it shows greyed out.
+void TapeDocument::showKeeping()
+{
+    if (m_keep == nullptr)
+        return;
+    const QSignalBlocker blocker(m_keep);
+    const bool another = m_kept.status() == KeptTape::Status::KeptByAnother;
+    m_keep->setEnabled(!another);
+    m_keep->setChecked(!another && m_kept.status() == KeptTape::Status::Keeping);
 }
 
 void TapeDocument::exportPdf()

@@ -29,7 +29,9 @@ public:
     TapeDocument(TapeEditor &editor, std::function<QWidget *()> dialogParent, QObject *parent);
     ~TapeDocument() override;
 
-    // The File menu's commands, for the tape's menu bar.
+    // The File menu's commands, for the tape's menu bar: made with it, as most sessions never
+    // open the tape.
+    void createActions();
     QAction *newAction() const { return m_new; }
     QAction *openAction() const { return m_open; }
     QAction *saveAction() const { return m_save; }
@@ -47,7 +49,9 @@ public:
     // Asks to save changes made since the tape was saved or opened: false when the user cancels.
     bool mayClose();
 
-    // The kept tape, if any, comes onto the tape above a break, after the first paint.
+    // Whether the user asked for the tape to be kept: a kept tape may wait to be restored.
+    bool keepRequested() const { return m_kept.requested(); }
+    // The kept tape, if any, comes onto the tape above a break.
     void restoreKept();
 
     // The window title: the file's name, marked while it has unsaved changes.
@@ -65,9 +69,9 @@ signals:
     void said(const QString &text);
 
 private:
-    void createActions();
     bool writeTo(const QString &path);
     void setKeeping(bool keep);
+    void showKeeping();
     void setModified(bool modified);
     void refuse(const QString &text);
     void exportPdf();

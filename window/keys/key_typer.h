@@ -62,7 +62,8 @@ public:
     void show(const Snapshot &shown);
     // Says a message by the readout, and to the screen reader.
     void say(const QString &text);
-    void setTapeListener(TapeListener *listener) { m_tape.setListener(listener); }
+    void addTapeListener(TapeListener *listener) { m_tape.addListener(listener); }
+    void removeTapeListener(TapeListener *listener) { m_tape.removeListener(listener); }
     // Tells the screen reader, through the one announcer every announcement goes through.
     void announce(const QString &text) { m_announcer->announce(text); }
 

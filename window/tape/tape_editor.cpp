@@ -87,4 +87,37 @@ void TapeEditor::clearTape()
     m_typer.announce(tr("Tape cleared"));
 }
 
+bool TapeEditor::typeLines(const std::vector<LineKeys> &lines)
+{
+    if (busy())
+        return false;
+    Tape &tape = m_typer.tape();
+    const Snapshot now = m_typer.snapshot();
+    if (!tape.continues(now.state)) {
+        m_typer.show(tape.typeLines(lines, now));
+        return true;
+    }
+    // The file's totals are its own: it starts where RESET ALL would.
+    std::vector<LineKeys> afterBreak{ { "R", {} } };
+    afterBreak.insert(afterBreak.end(), lines.begin(), lines.end());
+    m_typer.show(tape.typeLines(afterBreak, now));
+    return true;
+}
+
+void TapeEditor::preload(std::vector<LineKeys> lines)
+{
+    if (!lines.empty() && !m_typer.typing())
+        m_typer.show(m_typer.tape().preload(std::move(lines), m_typer.snapshot()));
+}
+
+const Tape &TapeEditor::tape() const
+{
+    return m_typer.tape();
+}
+
+void TapeEditor::announce(const QString &text)
+{
+    m_typer.announce(text);
+}
+
 } // namespace tallimax

@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/tape_line.h"
+#include "engine/tape.h"
 
 #include <QObject>
 
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 namespace tallimax {
 
@@ -37,6 +38,16 @@ public:
     void useLine(std::size_t line);
     // Empties the tape, a step that can be taken back; the calculator stays as it is.
     void clearTape();
+    // Types the lines of a tape opened from a file, as one step, after a break when the
+    // calculator stood in a calculation they would go on; the calculator shows what they give.
+    // False, having said why, when no step can be made now.
+    bool typeLines(const std::vector<LineKeys> &lines);
+    // Puts the tape kept from the last session before this one's, as no step.
+    void preload(std::vector<LineKeys> lines);
+
+    const Tape &tape() const;
+    // Tells the screen reader, through the one announcer.
+    void announce(const QString &text);
 
 private:
     // A change waits while a step runs: its warning box is open, and the step is not finished.

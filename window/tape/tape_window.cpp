@@ -4,6 +4,7 @@
 
 #include "window/calculator/timed_message.h"
 #include "window/keys/key_typer.h"
+#include "window/document/tape_document.h"
 #include "window/tape/tape_editor.h"
 #include "window/tape/tape_delegate.h"
 #include "window/tape/tape_model.h"
@@ -13,6 +14,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
+#include <QCloseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -20,19 +23,24 @@
 
 namespace tallimax {
 
-TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
-    const std::vector<QAction *> &shared)
-    : QWidget(&calculator, Qt::Window), m_typer(typer), m_editor(editor), m_calculator(calculator)
+TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, TapeDocument &document,
+    QWidget &calculator, const std::vector<QAction *> &shared)
+    : QWidget(&calculator, Qt::Window),
+      m_typer(typer),
+      m_editor(editor),
+      m_document(document),
+      m_calculator(calculator)
 {
     setObjectName(QStringLiteral("Tape"));
-    //: The title of the window that lists every number typed, with its operator and result.
-    setWindowTitle(tr("Tallimax tape"));
+    showTitle();
+    connect(&document, &TapeDocument::titleChanged, this, &TapeWindow::showTitle);
     setWindowIcon(calculator.windowIcon());
 
     m_model = new TapeModel(typer.tape(), editor, this);
-    typer.setTapeListener(m_model);
+    typer.addTapeListener(m_model);
     // Should the tape's window go first, the tape stops telling it; should the typer, nothing does.
-    connect(m_model, &QObject::destroyed, &typer, [&typer] { typer.setTapeListener(nullptr); });
+    connect(m_model, &QObject::destroyed, &typer,
+        [&typer, model = m_model] { typer.removeTapeListener(model); });
     m_view = new TapeView(calculator, this);
     m_view->setObjectName(QStringLiteral("TapeLines"));
     //: What a screen reader says for the list of the tape's lines.
@@ -58,6 +66,7 @@ TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
     m_message = new TimedMessage(this);
     m_message->setObjectName(QStringLiteral("TapeMessage"));
     connect(&typer, &KeyTyper::said, m_message, &TimedMessage::say);
+    connect(&document, &TapeDocument::said, m_message, &TimedMessage::say);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
@@ -68,6 +77,8 @@ TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
     for (QAction *action : shared)
         addAction(action);
     createActions();
+    createMenuBar(shared);
+    column->setMenuBar(m_menuBar);
     resize(320, calculator.height());
 }
 
@@ -107,8 +118,8 @@ void TapeWindow::createActions()
 void TapeWindow::toggle()
 {
     if (isVisible()) {
-        close();
-        m_calculator.activateWindow();
+        if (close())
+            m_calculator.activateWindow();
         return;
     }
     // Beside the calculator the first time, where the window system lets a program choose.
@@ -188,18 +199,76 @@ void TapeWindow::useCurrent()
         m_editor.useLine(line);
 }
 
-void TapeWindow::showMenu(const QPoint &globalPosition)
+void TapeWindow::showTitle()
+{
+    setWindowTitle(m_document.title());
+    setWindowModified(m_document.isModified());
+}
+
+void TapeWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_document.mayClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// File has the document's commands, Edit those of the context menu with the calculator's Undo
+// and Redo, whose keys work here too.
+void TapeWindow::createMenuBar(const std::vector<QAction *> &shared)
+{
+    m_document.createActions();
+    m_menuBar = new QMenuBar(this);
+    //: The tape's menu of what is done with the tape as a file.
+    QMenu *file = m_menuBar->addMenu(tr("&File"));
+    file->addActions({ m_document.newAction(), m_document.openAction(), m_document.saveAction(),
+        m_document.saveAsAction() });
+    file->addSeparator();
+    file->addActions({ m_document.printAction(), m_document.exportAction() });
+    file->addSeparator();
+    file->addAction(m_document.keepAction());
+    file->addSeparator();
+    //: In the tape's File menu: closes the tape's window.
+    QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
+    close->setShortcut(QKeySequence::Close);
+    //: The tape's menu of what is done with its lines.
+    QMenu *edit = m_menuBar->addMenu(tr("&Edit", "menu"));
+    // Undo and Redo are the calculator's, shared with this window (paste, undo, redo).
+    const std::vector<QAction *> steps(shared.begin() + 1, shared.end());
+    for (QAction *step : steps)
+        edit->addAction(step);
+    edit->addSeparator();
+    //: In the tape's Edit menu: corrects the current line's number, operator or note.
+    m_editLine = edit->addAction(tr("Edit &Line"), this, [this] {
+        if (m_view->currentIndex().isValid())
+            m_view->edit(m_view->currentIndex());
+    });
+    m_editLine->setShortcut(QKeySequence(Qt::Key_F2));
+    m_editLine->setShortcutContext(Qt::WidgetShortcut);
+    edit->addActions({ m_use, m_copy, m_remove });
+    edit->addSeparator();
+    edit->addActions({ m_selectAll, m_clear });
+    connect(edit, &QMenu::aboutToShow, this, &TapeWindow::enableActions);
+}
+
+void TapeWindow::enableActions()
 {
     const bool any = m_model->rowCount() > 0;
     const QModelIndex current = m_view->currentIndex();
     const bool onLine = current.isValid();
     const bool onNumber = onLine && !current.data(TapeModel::BreakRole).toBool();
     m_edit->setEnabled(onNumber);
+    m_editLine->setEnabled(onLine);
     m_use->setEnabled(onNumber);
     m_copy->setEnabled(onLine);
     m_remove->setEnabled(onLine);
     m_selectAll->setEnabled(any);
     m_clear->setEnabled(any);
+}
+
+void TapeWindow::showMenu(const QPoint &globalPosition)
+{
+    enableActions();
     QMenu menu(this);
     menu.addActions({ m_edit, m_use, m_copy, m_remove });
     menu.addSeparator();

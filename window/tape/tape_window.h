@@ -9,10 +9,12 @@
 #include <vector>
 
 class QAction;
+class QMenuBar;
 
 namespace tallimax {
 
 class KeyTyper;
+class TapeDocument;
 class TapeEditor;
 class TapeModel;
 class TimedMessage;
@@ -26,15 +28,23 @@ class TapeWindow : public QWidget
 
 public:
     // `shared` are the calculator's actions whose keys work here too (paste, undo, redo).
-    TapeWindow(KeyTyper &typer, TapeEditor &editor, QWidget &calculator,
+    TapeWindow(KeyTyper &typer, TapeEditor &editor, TapeDocument &document, QWidget &calculator,
         const std::vector<QAction *> &shared);
 
     // Shows it beside the calculator, or closes it, as Ctrl+H does.
     void toggle();
     QListView &view() { return *m_view; }
 
+protected:
+    // Closing the tape asks first about changes to a saved tape, as closing Tallimax does.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void createActions();
+    void createMenuBar(const std::vector<QAction *> &shared);
+    // Enables what the current line allows, for either menu.
+    void enableActions();
+    void showTitle();
     void showMenu(const QPoint &globalPosition);
     std::size_t currentLine() const;
     void copySelected();
@@ -43,12 +53,15 @@ private:
 
     KeyTyper &m_typer;
     TapeEditor &m_editor;
+    TapeDocument &m_document;
     QWidget &m_calculator;
     TapeModel *m_model = nullptr;
     TapeView *m_view = nullptr;
     TimedMessage *m_message = nullptr;
+    QMenuBar *m_menuBar = nullptr;
     bool m_placed = false;
     QAction *m_edit = nullptr;
+    QAction *m_editLine = nullptr;
     QAction *m_use = nullptr;
     QAction *m_copy = nullptr;
     QAction *m_remove = nullptr;
