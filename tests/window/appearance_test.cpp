@@ -223,7 +223,8 @@ void AppearanceTest::readoutIsBlackOnItsOwnColourInADarkTheme()
     const QLabel *justDid = testing::findLabel(*calculatorWindow(), "Label1");
     std::tie(darkest, lightest) =
         greyRange(calculatorWindow()->grab().toImage(), devicePixelsOf(*justDid));
-    QCOMPARE(darkest, qGray(QApplication::palette(calculatorWindow()).color(QPalette::Window).rgb()));
+    QCOMPARE(
+        darkest, qGray(QApplication::palette(calculatorWindow()).color(QPalette::Window).rgb()));
     QVERIFY2(lightest > 192, qPrintable(QString::number(lightest)));
 }
 
@@ -251,7 +252,7 @@ void AppearanceTest::looksTheSameInARightToLeftLanguage_data()
     QTest::addColumn<QString>("pasted");
 
     // Each language Tallimax speaks that is written from right to left.
-    for (const char *locale : {"ar_EG", "fa_IR", "he_IL"}) {
+    for (const char *locale : { "ar_EG", "fa_IR", "he_IL" }) {
         QTest::addRow("%s at start", locale) << QString::fromLatin1(locale) << QString();
         // Too long for the readout, which then draws it itself, cut at the left.
         QTest::addRow("%s, a long number", locale)
