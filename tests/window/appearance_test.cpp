@@ -223,8 +223,7 @@ void AppearanceTest::readoutIsBlackOnItsOwnColourInADarkTheme()
     const QLabel *justDid = testing::findLabel(*calculatorWindow(), "Label1");
     std::tie(darkest, lightest) =
         greyRange(calculatorWindow()->grab().toImage(), devicePixelsOf(*justDid));
-    QCOMPARE(
-        darkest, qGray(QApplication::palette(calculatorWindow()).color(QPalette::Window).rgb()));
+    QCOMPARE(darkest, qGray(QApplication::palette(calculatorWindow()).color(QPalette::Window).rgb()));
     QVERIFY2(lightest > 192, qPrintable(QString::number(lightest)));
 }
 

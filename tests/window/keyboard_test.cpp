@@ -1,27 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/calculator.h"
 #include "tests/engine/recording_view.h"
 #include "tests/window/window_test_support.h"
 
-#include "engine/calculator.h"
-#include "engine/paste_text.h"
 #include "window/calculator/calculator_window.h"
-#include "window/calculator/readout_message.h"
 #include "window/keys/key_typer.h"
 #include "window/language/translations.h"
 #include "window/tape/tape_model.h"
 #include "window/tape/tape_window.h"
+#include "engine/paste_text.h"
+#include "window/calculator/readout_message.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -421,8 +421,8 @@ void KeyboardTest::keysWhileTheWarningBoxIsOpen()
         // Keys sent to the box and keys sent to the calculator window behind it.
         for (const int key : { Qt::Key_7, Qt::Key_Plus, Qt::Key_Delete, Qt::Key_X, Qt::Key_Period })
             QTest::keyClick(boxWindow, static_cast<Qt::Key>(key));
-        for (const int key :
-            { Qt::Key_7, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Equal, Qt::Key_Backspace })
+        for (const int key : { Qt::Key_7, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Equal,
+                 Qt::Key_Backspace })
             QTest::keyClick(calculatorWindow()->windowHandle(), static_cast<Qt::Key>(key));
         QTest::keyClick(calculatorWindow()->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
         readoutWhileOpen = readoutLabel()->text();
@@ -550,8 +550,7 @@ void KeyboardTest::takeBackAndPutBack()
             i = end;
             QGuiApplication::clipboard()->setText(text);
             press(Qt::Key_V, Qt::ControlModifier);
-            keys =
-                QByteArray::fromStdString(paste::readPastedText(text.toStdString(), ".", ",").keys);
+            keys = QByteArray::fromStdString(paste::readPastedText(text.toStdString(), ".", ",").keys);
         } else if (token == '@') {
             const QChar caption = script[++i];
             QTest::mouseClick(onScreenKey(caption), Qt::LeftButton);
@@ -758,8 +757,8 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
     QCOMPARE(controlsOf(calculatorWindow()), controls);
     QListView &list = tape->view();
     QAbstractItemModel *model = list.model();
-    QCOMPARE(
-        model->index(2, 0).data(Qt::AccessibleTextRole), QStringLiteral("4, Equals, total 20"));
+    QCOMPARE(model->index(2, 0).data(Qt::AccessibleTextRole),
+        QStringLiteral("4, Equals, total 20"));
 
     // Keys the tape has no use for type on the calculator: a minus after "=" subtracts, a line of
     // its own, and the next number opens a fifth.
@@ -822,3 +821,4 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
 
 QTEST_MAIN(tallimax::KeyboardTest)
 #include "keyboard_test.moc"
+
