@@ -16,12 +16,14 @@ TALLIMAX_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l1
 # checkers, and `file` to check the installed files; Qt's GTK theme plugin for
 # the dark-theme test under a real desktop theme; Qt's Wayland plugin and a headless Wayland
 # compositor for the window's tests on Wayland; Qt's own translations, which turn the application
-# right to left in Arabic and Persian, for the test that the window stays as it is; Python, which
-# compares the translations' texts with those lupdate finds; poppler's pdftotext, which reads the
-# printed tape's PDF back.
+# right to left in Arabic, Persian and Hebrew, for the test that the window stays as it is; Python,
+# which compares the translations' texts with those lupdate finds; poppler's pdftotext, which reads
+# the printed tape's PDF back; man, which checks that every language's manual page formats without
+# a warning; and one font that has Chinese, Japanese and Korean, for the test that their texts
+# show in real glyphs.
 TALLIMAX_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core
     desktop-file-utils appstream file qt6-gtk-platformtheme qt6-wayland weston qt6-translations-l10n
-    python3 poppler-utils)
+    python3 poppler-utils man-db fonts-wqy-microhei)
 
 # Installs whichever of the given packages are missing; does nothing when all are present.
 ensure_packages() {

@@ -251,23 +251,29 @@
         <extracomment>Shown under the tape, and said by a screen reader, when Delete finds no line.</extracomment>
         <translation>لا يوجد سطر لحذفه.</translation>
     </message>
-    <message>
-        <source>Tape, 1 line</source>
-        <extracomment>Said by a screen reader when the tape opens holding one line.</extracomment>
-        <translation>الشريط، سطر واحد</translation>
+    <message numerus="yes">
+        <source>Tape, %n line(s)</source>
+        <extracomment>Said by a screen reader when the tape opens; %n is how many lines it holds, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>الشريط، لا أسطر</numerusform>
+            <numerusform>الشريط، سطر واحد</numerusform>
+            <numerusform>الشريط، سطران</numerusform>
+            <numerusform>الشريط، %n أسطر</numerusform>
+            <numerusform>الشريط، %n سطرًا</numerusform>
+            <numerusform>الشريط، %n سطر</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Tape, %1 lines</source>
-        <translation>الشريط، عدد الأسطر: %1</translation>
-    </message>
-    <message>
-        <source>Copied 1 line</source>
-        <extracomment>Said by a screen reader after the tape&apos;s Copy of one line.</extracomment>
-        <translation>نُسخ سطر واحد</translation>
-    </message>
-    <message>
-        <source>Copied %1 lines</source>
-        <translation>عدد الأسطر المنسوخة: %1</translation>
+    <message numerus="yes">
+        <source>Copied %n line(s)</source>
+        <extracomment>Said by a screen reader after the tape&apos;s Copy; %n is how many lines were copied, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>لم يُنسخ أي سطر</numerusform>
+            <numerusform>نُسخ سطر واحد</numerusform>
+            <numerusform>نُسخ سطران</numerusform>
+            <numerusform>نُسخت %n أسطر</numerusform>
+            <numerusform>نُسخ %n سطرًا</numerusform>
+            <numerusform>نُسخ %n سطر</numerusform>
+        </translation>
     </message>
     <message>
         <source>Note</source>

@@ -251,23 +251,21 @@
         <extracomment>Shown under the tape, and said by a screen reader, when Delete finds no line.</extracomment>
         <translation>Keine Zeile zum Löschen.</translation>
     </message>
-    <message>
-        <source>Tape, 1 line</source>
-        <extracomment>Said by a screen reader when the tape opens holding one line.</extracomment>
-        <translation>Rechenstreifen, 1 Zeile</translation>
+    <message numerus="yes">
+        <source>Tape, %n line(s)</source>
+        <extracomment>Said by a screen reader when the tape opens; %n is how many lines it holds, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>Rechenstreifen, %n Zeile</numerusform>
+            <numerusform>Rechenstreifen, %n Zeilen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Tape, %1 lines</source>
-        <translation>Rechenstreifen, %1 Zeilen</translation>
-    </message>
-    <message>
-        <source>Copied 1 line</source>
-        <extracomment>Said by a screen reader after the tape&apos;s Copy of one line.</extracomment>
-        <translation>1 Zeile kopiert</translation>
-    </message>
-    <message>
-        <source>Copied %1 lines</source>
-        <translation>%1 Zeilen kopiert</translation>
+    <message numerus="yes">
+        <source>Copied %n line(s)</source>
+        <extracomment>Said by a screen reader after the tape&apos;s Copy; %n is how many lines were copied, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>%n Zeile kopiert</numerusform>
+            <numerusform>%n Zeilen kopiert</numerusform>
+        </translation>
     </message>
     <message>
         <source>Note</source>

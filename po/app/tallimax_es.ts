@@ -251,23 +251,21 @@
         <extracomment>Shown under the tape, and said by a screen reader, when Delete finds no line.</extracomment>
         <translation>No hay ninguna línea que eliminar.</translation>
     </message>
-    <message>
-        <source>Tape, 1 line</source>
-        <extracomment>Said by a screen reader when the tape opens holding one line.</extracomment>
-        <translation>Cinta, 1 línea</translation>
+    <message numerus="yes">
+        <source>Tape, %n line(s)</source>
+        <extracomment>Said by a screen reader when the tape opens; %n is how many lines it holds, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>Cinta, %n línea</numerusform>
+            <numerusform>Cinta, %n líneas</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Tape, %1 lines</source>
-        <translation>Cinta, %1 líneas</translation>
-    </message>
-    <message>
-        <source>Copied 1 line</source>
-        <extracomment>Said by a screen reader after the tape&apos;s Copy of one line.</extracomment>
-        <translation>1 línea copiada</translation>
-    </message>
-    <message>
-        <source>Copied %1 lines</source>
-        <translation>%1 líneas copiadas</translation>
+    <message numerus="yes">
+        <source>Copied %n line(s)</source>
+        <extracomment>Said by a screen reader after the tape&apos;s Copy; %n is how many lines were copied, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>%n línea copiada</numerusform>
+            <numerusform>%n líneas copiadas</numerusform>
+        </translation>
     </message>
     <message>
         <source>Note</source>

@@ -251,23 +251,19 @@
         <extracomment>Shown under the tape, and said by a screen reader, when Delete finds no line.</extracomment>
         <translation>سطری برای حذف نیست.</translation>
     </message>
-    <message>
-        <source>Tape, 1 line</source>
-        <extracomment>Said by a screen reader when the tape opens holding one line.</extracomment>
-        <translation>نوار، یک سطر</translation>
+    <message numerus="yes">
+        <source>Tape, %n line(s)</source>
+        <extracomment>Said by a screen reader when the tape opens; %n is how many lines it holds, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>نوار، %n سطر</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Tape, %1 lines</source>
-        <translation>نوار، %1 سطر</translation>
-    </message>
-    <message>
-        <source>Copied 1 line</source>
-        <extracomment>Said by a screen reader after the tape&apos;s Copy of one line.</extracomment>
-        <translation>یک سطر رونوشت شد</translation>
-    </message>
-    <message>
-        <source>Copied %1 lines</source>
-        <translation>%1 سطر رونوشت شد</translation>
+    <message numerus="yes">
+        <source>Copied %n line(s)</source>
+        <extracomment>Said by a screen reader after the tape&apos;s Copy; %n is how many lines were copied, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>%n سطر رونوشت شد</numerusform>
+        </translation>
     </message>
     <message>
         <source>Note</source>

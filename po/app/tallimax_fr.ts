@@ -251,23 +251,21 @@
         <extracomment>Shown under the tape, and said by a screen reader, when Delete finds no line.</extracomment>
         <translation>Aucune ligne à supprimer.</translation>
     </message>
-    <message>
-        <source>Tape, 1 line</source>
-        <extracomment>Said by a screen reader when the tape opens holding one line.</extracomment>
-        <translation>Bande, 1 ligne</translation>
+    <message numerus="yes">
+        <source>Tape, %n line(s)</source>
+        <extracomment>Said by a screen reader when the tape opens; %n is how many lines it holds, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>Bande, %n ligne</numerusform>
+            <numerusform>Bande, %n lignes</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Tape, %1 lines</source>
-        <translation>Bande, %1 lignes</translation>
-    </message>
-    <message>
-        <source>Copied 1 line</source>
-        <extracomment>Said by a screen reader after the tape&apos;s Copy of one line.</extracomment>
-        <translation>1 ligne copiée</translation>
-    </message>
-    <message>
-        <source>Copied %1 lines</source>
-        <translation>%1 lignes copiées</translation>
+    <message numerus="yes">
+        <source>Copied %n line(s)</source>
+        <extracomment>Said by a screen reader after the tape&apos;s Copy; %n is how many lines were copied, one form for each of the language&apos;s plural forms.</extracomment>
+        <translation>
+            <numerusform>%n ligne copiée</numerusform>
+            <numerusform>%n lignes copiées</numerusform>
+        </translation>
     </message>
     <message>
         <source>Note</source>

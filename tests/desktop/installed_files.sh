@@ -13,7 +13,7 @@
 set -eu
 
 skip=77
-for tool in desktop-file-validate appstreamcli file readelf; do
+for tool in desktop-file-validate appstreamcli file readelf man; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "$tool is not installed: skipping"
         exit "$skip"
@@ -108,8 +108,8 @@ done
 file -b "$root/$prefix/share/icons/hicolor/scalable/apps/$icon.svg" | grep -q '^SVG' \
     || fail "the scalable icon is not an SVG"
 
-# Each manual page is a page of section 1 for tallimax, with its version filled in, and its first
-# section names tallimax as whatis and apropos read it.
+# Each manual page is a page of section 1 for tallimax, with its version filled in, that groff
+# formats without a warning, and its first section names tallimax as whatis and apropos read it.
 for page in $pages; do
     case $page in
     *.gz) text=$(gzip -dc "$root/$page") ;;
@@ -123,6 +123,10 @@ for page in $pages; do
     if printf '%s\n' "$text" | grep -q '@[A-Z_]*@'; then
         fail "$page holds a placeholder the build did not fill in"
     fi
+    # Formatted as man shows it on a UTF-8 terminal, with no complaint from groff.
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/$page" 2>&1 >/dev/null) \
+        || fail "$page: man could not format it: $warnings"
+    [ -z "$warnings" ] || fail "$page: man --warnings: $warnings"
     name=$(printf '%s\n' "$text" | sed -n '/^\.SH /{n;p;q}')
     case $name in
     'tallimax \- '*) ;;

@@ -247,19 +247,25 @@ void AppearanceTest::themeChangeWhileOpen()
 
 void AppearanceTest::looksTheSameInARightToLeftLanguage_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("pasted");
 
-    QTest::newRow("at start") << QString();
-    // Too long for the readout, which then draws it itself, cut at the left.
-    QTest::newRow("a long number") << QString(80, u'7');
+    // Each language Tallimax speaks that is written from right to left.
+    for (const char *locale : { "ar_EG", "fa_IR", "he_IL" }) {
+        QTest::addRow("%s at start", locale) << QString::fromLatin1(locale) << QString();
+        // Too long for the readout, which then draws it itself, cut at the left.
+        QTest::addRow("%s, a long number", locale)
+            << QString::fromLatin1(locale) << QString(80, u'7');
+    }
 }
 
-// Arabic turns the application right to left, and with it every new window that does not choose
-// otherwise; the calculator's window keeps its layout, its icon beside RESET ALL, its labels'
-// alignment and its number at the readout's right, pixel for pixel. (Both run with the same
-// decimal separator.)
+// Arabic, Persian and Hebrew turn the application right to left, and with it every new window that
+// does not choose otherwise; the calculator's window keeps its layout, its icon beside RESET ALL,
+// its labels' alignment and its number at the readout's right, pixel for pixel. (Both run with the
+// same decimal separator.)
 void AppearanceTest::looksTheSameInARightToLeftLanguage()
 {
+    QFETCH(QString, locale);
     QFETCH(QString, pasted);
 
     // The window as it opens, or with the number pasted in.
@@ -274,12 +280,12 @@ void AppearanceTest::looksTheSameInARightToLeftLanguage()
     closeWindow();
     {
         QObject translations;
-        QVERIFY(installTranslations(translations, QLocale(QStringLiteral("ar_EG"))));
+        QVERIFY(installTranslations(translations, QLocale(locale)));
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         QVERIFY(open());
-        const QImage arabic = calculatorWindow()->grab().toImage();
+        const QImage rightToLeft = calculatorWindow()->grab().toImage();
         closeWindow();
-        QCOMPARE(arabic, english);
+        QCOMPARE(rightToLeft, english);
     }
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }

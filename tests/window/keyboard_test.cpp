@@ -6,6 +6,7 @@
 
 #include "window/calculator/calculator_window.h"
 #include "window/keys/key_typer.h"
+#include "window/language/translations.h"
 #include "window/tape/tape_model.h"
 #include "window/tape/tape_window.h"
 #include "engine/paste_text.h"
@@ -744,6 +745,9 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
             [](const QWidget *child) { return !child->isWindow(); });
     };
     const auto controls = controlsOf(calculatorWindow());
+    // As the program starts in the C locale: English's own catalog says "1 line", "3 lines".
+    QObject english;
+    QVERIFY(!installTranslations(english, QLocale::c()));
     type(QStringLiteral("2+3*4="));
     press(Qt::Key_H, Qt::ControlModifier);
     TapeWindow *tape = calculatorWindow()->tapeWindow();
@@ -826,6 +830,10 @@ void KeyboardTest::tapeCorrectsAndHandsOn()
     QTest::keyClick(tapeHandle, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(),
         QStringLiteral("2.\t+\t\n5.\tX\t7\n4.\t=\t28\n\t-\t\n1.\t\t\n"));
+    QCOMPARE(m_announcer.said.last(), QStringLiteral("Copied 5 lines"));
+    list.selectionModel()->setCurrentIndex(model->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(tapeHandle, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_announcer.said.last(), QStringLiteral("Copied 1 line"));
     QTest::keyClick(tapeHandle, Qt::Key_H, Qt::ControlModifier);
     QVERIFY(!tape->isVisible());
 

@@ -31,7 +31,13 @@ bool installTranslations(QObject &owner, const QLocale &locale)
     auto *own = new QTranslator(&owner);
     if (!own->load(
             locale, QStringLiteral("tallimax"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
-        delete own;
+        // English, and any language Tallimax does not speak (the C locale too): the English
+        // catalog, which holds only the plural forms of the texts that count ("Tape, 1 line",
+        // "Tape, 5 lines"), and none of Qt's.
+        if (own->load(QStringLiteral("tallimax_en"), QStringLiteral(":/i18n")))
+            QCoreApplication::installTranslator(own);
+        else
+            delete own;
         return false;
     }
     // Qt's only with Tallimax's own: in a language Tallimax does not speak every text stays in

@@ -142,12 +142,9 @@ void TapeWindow::toggle()
         m_view->setCurrentIndex(m_model->index(m_model->rowCount() - 1));
     m_view->scrollToBottom();
     const int lines = m_model->rowCount();
-    m_typer.announce(lines == 1
-            //: Said by a screen reader when the tape opens holding one line.
-            ? tr("Tape, 1 line")
-            //: Said by a screen reader when the tape opens; %1 is how many lines it holds (any
-            //: number but one: write it so that it reads well for each).
-            : tr("Tape, %1 lines").arg(lines));
+    //: Said by a screen reader when the tape opens; %n is how many lines it holds, one form for
+    //: each of the language's plural forms.
+    m_typer.announce(tr("Tape, %n line(s)", nullptr, lines));
 }
 
 std::size_t TapeWindow::currentLine() const
@@ -170,12 +167,9 @@ void TapeWindow::copySelected()
     for (const QModelIndex &row : rows)
         text << row.data(Qt::DisplayRole).toString();
     QGuiApplication::clipboard()->setText(text.join(u'\n') + u'\n');
-    m_typer.announce(rows.size() == 1
-            //: Said by a screen reader after the tape's Copy of one line.
-            ? tr("Copied 1 line")
-            //: Said by a screen reader after the tape's Copy; %1 is how many lines were copied
-            //: (more than one).
-            : tr("Copied %1 lines").arg(rows.size()));
+    //: Said by a screen reader after the tape's Copy; %n is how many lines were copied, one form
+    //: for each of the language's plural forms.
+    m_typer.announce(tr("Copied %n line(s)", nullptr, static_cast<int>(rows.size())));
 }
 
 void TapeWindow::removeCurrent()
