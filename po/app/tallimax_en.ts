@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>tallimax::TapeDocument</name>
+    <message numerus="yes">
+        <source>Opened %1, %n line(s)</source>
+        <extracomment>Said after a tape was opened: %1 is the file&apos;s name; %n how many lines it holds.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tallimax::TapeWindow</name>
     <message numerus="yes">
         <source>Tape, %n line(s)</source>
