@@ -202,8 +202,13 @@ NumberKeys readNumberCell(std::string_view cell, std::string_view separator)
             break;
         }
     }
-    if (at == cell.size())
+    if (at == cell.size()) {
+        // The readout shows a whole number with the separator after it, typed or not: the
+        // point is left out, so that a number still being typed goes on with digits before it.
+        if (keys.ends_with('.') && keys.size() > 1 && keys[keys.size() - 2] != '-')
+            keys.pop_back();
         return { std::move(keys), std::nullopt };
+    }
 
     paste::Reading reading = paste::readPastedText(cell, separator, {});
     if (reading.refusal == paste::Refusal::TooLong)

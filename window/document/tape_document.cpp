@@ -324,6 +324,9 @@ void TapeDocument::setKeeping(bool keep)
 
 void TapeDocument::restoreKept()
 {
+    if (m_restored)
+        return;
+    m_restored = true;
     const std::optional<std::string> bytes = m_kept.take();
     showKeeping();
     if (!bytes)

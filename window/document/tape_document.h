@@ -44,7 +44,9 @@ public:
     // when the file is not a tape or cannot be read.
     bool open(const QString &path);
     bool save();
+    // Asks for a file to save to, or saves to this one.
     bool saveAs();
+    bool saveAs(const QString &path) { return writeTo(path); }
     void newTape();
     // Asks to save changes made since the tape was saved or opened: false when the user cancels.
     bool mayClose();
@@ -85,6 +87,7 @@ private:
     KeptTape m_kept;
     QString m_path;
     bool m_modified = false;
+    bool m_restored = false;
     QAction *m_new = nullptr;
     QAction *m_open = nullptr;
     QAction *m_save = nullptr;
