@@ -13,6 +13,7 @@
 // rows and paints them. With the tape open, every key is checked to have repainted the list.
 
 #include "window/calculator/calculator_window.h"
+#include "window/document/tape_document.h"
 #include "window/keys/key_typer.h"
 #include "window/tape/tape_editor.h"
 #include "window/tape/tape_window.h"
@@ -21,6 +22,10 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -77,6 +82,12 @@ private slots:
     void pasteWithTape();
     void correctWithTape_data();
     void correctWithTape();
+    void saveAndOpenTape_data();
+    void saveAndOpenTape();
+    void clickWhileKept_data();
+    void clickWhileKept();
+    void startWithKeptTape_data();
+    void startWithKeptTape();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     QPushButton *key(const char *name) const;
@@ -434,6 +445,132 @@ void KeyLatencyBench::correctWithTape()
     QCOMPARE(typer.tape().lines().size(), static_cast<std::size_t>(lines));
     if (shown == TapeShown::Open)
         QVERIFY(m_listPaints.paints >= corrections);
+}
+
+
+void KeyLatencyBench::saveAndOpenTape_data()
+{
+    QTest::addColumn<int>("lines");
+    for (const int lines : { 10000, 100000 })
+        QTest::addRow("%d lines", lines) << lines;
+}
+
+// Saving the tape to a file, and opening that file in a calculator of its own: its lines typed
+// through the engine and shown in an open tape.
+void KeyLatencyBench::saveAndOpenTape()
+{
+    QFETCH(int, lines);
+    typeTapeLines(lines);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench.tape"));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(m_window->document().saveAs(path));
+    const qint64 saved = clock.nsecsElapsed();
+
+    CalculatorWindow opener;
+    opener.calculator().Form_Load();
+    opener.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&opener));
+    clock.restart();
+    opener.openTapeFile(path);
+    settle();
+    const qint64 opened = clock.nsecsElapsed();
+    QCOMPARE(opener.typer().tape().lines().size(), static_cast<std::size_t>(lines));
+    qInfo("save: %.2f ms, open: %.2f ms", static_cast<double>(saved) / 1e6,
+        static_cast<double>(opened) / 1e6);
+    QBENCHMARK_ONCE
+    {
+        QVERIFY(m_window->document().saveAs(path));
+    }
+}
+
+void KeyLatencyBench::clickWhileKept_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("kept");
+    for (const int lines : { 10, 10000, 100000 }) {
+        for (const bool kept : { false, true })
+            QTest::addRow("Number7 then Operator1 (+), two clicks, %d lines, %s", lines,
+                kept ? "kept between sessions" : "not kept")
+                << lines << kept;
+    }
+}
+
+// What keeping the tape between sessions adds to a key that ends a line: the end of the kept
+// file written again.
+void KeyLatencyBench::clickWhileKept()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, kept);
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    m_window = std::make_unique<CalculatorWindow>();
+    m_window->calculator().Form_Load();
+    m_readout = m_window->findChild<QLabel *>(QStringLiteral("Readout"));
+    typeTapeLines(lines);
+    if (kept) {
+        m_window->toggleTape();
+        m_window->toggleTape();
+        m_window->document().keepAction()->setChecked(true);
+        QVERIFY(QFile::exists(state.filePath(QStringLiteral("tallimax/tape.tape"))));
+    }
+    QPushButton *digit = key("Number7");
+    QPushButton *plus = key("Operator1");
+    QBENCHMARK
+    {
+        QTest::mouseClick(digit, Qt::LeftButton);
+        QTest::mouseClick(plus, Qt::LeftButton);
+    }
+    if (kept)
+        m_window->document().keepAction()->setChecked(false);
+}
+
+void KeyLatencyBench::startWithKeptTape_data()
+{
+    QTest::addColumn<int>("lines");
+    for (const int lines : { 0, 100000 })
+        QTest::addRow("%d kept lines", lines) << lines;
+}
+
+// From making the window to its first paint, with a kept tape of this many lines waiting; then
+// how long after that the kept tape has arrived.
+void KeyLatencyBench::startWithKeptTape()
+{
+    QFETCH(int, lines);
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    if (lines > 0) {
+        // Made again, to keep its tape where this row keeps it.
+        m_window = std::make_unique<CalculatorWindow>();
+        m_window->calculator().Form_Load();
+        typeTapeLines(lines);
+        m_window->toggleTape();
+        m_window->toggleTape();
+        m_window->document().keepAction()->setChecked(true);
+    }
+    m_window.reset();
+    QElapsedTimer clock;
+    qint64 painted = 0;
+    QBENCHMARK_ONCE
+    {
+        clock.start();
+        m_window = std::make_unique<CalculatorWindow>();
+        PaintCounter paints;
+        m_window->installEventFilter(&paints);
+        m_window->calculator().Form_Load();
+        m_window->show();
+        while (paints.paints == 0)
+            QCoreApplication::processEvents();
+        painted = clock.nsecsElapsed();
+    }
+    QVERIFY(QTest::qWaitFor([&] {
+        return m_window->typer().tape().lines().size() >= static_cast<std::size_t>(lines);
+    }));
+    qInfo("first paint: %.2f ms, kept tape there: %.2f ms", static_cast<double>(painted) / 1e6,
+        static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    if (lines > 0)
+        m_window->document().keepAction()->setChecked(false);
 }
 
 } // namespace tallimax
