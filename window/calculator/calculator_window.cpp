@@ -251,12 +251,7 @@ void CalculatorWindow::createActions()
     const auto add = [this](const QString &text, QKeySequence::StandardKey keys,
                          QList<QKeySequence> more, auto slot) {
         auto *action = new QAction(text, this);
-        QList<QKeySequence> shortcuts = QKeySequence::keyBindings(keys);
-        for (const QKeySequence &key : more) {
-            if (!shortcuts.contains(key))
-                shortcuts << key;
-        }
-        action->setShortcuts(shortcuts);
+        action->setShortcuts(keyboard::shortcuts(keys, more));
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
         return action;

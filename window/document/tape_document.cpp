@@ -96,16 +96,18 @@ void TapeDocument::createActions()
 {
     if (m_new != nullptr)
         return;
-    const auto add = [this](const QString &text, QKeySequence keys, auto slot) {
+    const auto add = [this](const QString &text, QKeySequence::StandardKey standard, int key,
+                         auto slot) {
         auto *action = new QAction(text, this);
-        action->setShortcut(keys);
+        action->setShortcuts(keyboard::shortcuts(
+            standard, key != 0 ? QList{ QKeySequence(key) } : QList<QKeySequence>()));
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
     //: In the tape's File menu: empties the tape for a new one, a step Undo takes back.
-    m_new = add(tr("&New"), QKeySequence::New, [this] { newTape(); });
+    m_new = add(tr("&New"), QKeySequence::New, Qt::CTRL | Qt::Key_N, [this] { newTape(); });
     //: In the tape's File menu: opens a saved tape.
-    m_open = add(tr("&Open…"), QKeySequence::Open, [this] {
+    m_open = add(tr("&Open…"), QKeySequence::Open, Qt::CTRL | Qt::Key_O, [this] {
         if (!mayClose())
             return;
         //: The title of the dialog that opens a saved tape.
@@ -115,13 +117,13 @@ void TapeDocument::createActions()
             open(path);
     });
     //: In the tape's File menu: saves the tape to its file, asking for one the first time.
-    m_save = add(tr("&Save"), QKeySequence::Save, [this] { save(); });
+    m_save = add(tr("&Save"), QKeySequence::Save, Qt::CTRL | Qt::Key_S, [this] { save(); });
     //: In the tape's File menu: saves the tape to a file chosen now.
-    m_saveAs = add(tr("Save &As…"), QKeySequence::SaveAs, [this] { saveAs(); });
+    m_saveAs = add(tr("Save &As…"), QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this] { saveAs(); });
     //: In the tape's File menu: prints the tape.
-    m_print = add(tr("&Print…"), QKeySequence::Print, [this] { print(); });
+    m_print = add(tr("&Print…"), QKeySequence::Print, Qt::CTRL | Qt::Key_P, [this] { print(); });
     //: In the tape's File menu: writes the tape as a PDF document.
-    m_export = add(tr("E&xport as PDF…"), QKeySequence(), [this] { exportPdf(); });
+    m_export = add(tr("E&xport as PDF…"), QKeySequence::UnknownKey, 0, [this] { exportPdf(); });
     //: In the tape's File menu, checkable: keeps the tape in a file of its own between sessions.
     m_keep = new QAction(tr("&Keep the tape between sessions"), this);
     m_keep->setCheckable(true);

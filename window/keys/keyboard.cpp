@@ -59,4 +59,14 @@ std::string systemGroupSeparator()
     return QLocale::system().groupSeparator().toStdString();
 }
 
+QList<QKeySequence> shortcuts(QKeySequence::StandardKey standard, const QList<QKeySequence> &more)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence &key : more) {
+        if (!keys.contains(key))
+            keys << key;
+    }
+    return keys;
+}
+
 } // namespace tallimax::keyboard

@@ -4,6 +4,7 @@
 
 #include "window/calculator/timed_message.h"
 #include "window/keys/key_typer.h"
+#include "window/keys/keyboard.h"
 #include "window/document/tape_document.h"
 #include "window/tape/tape_editor.h"
 #include "window/tape/tape_delegate.h"
@@ -224,7 +225,7 @@ void TapeWindow::createMenuBar(const std::vector<QAction *> &shared)
     file->addSeparator();
     //: In the tape's File menu: closes the tape's window.
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
-    close->setShortcut(QKeySequence::Close);
+    close->setShortcuts(keyboard::shortcuts(QKeySequence::Close, { QKeySequence(Qt::CTRL | Qt::Key_W) }));
     //: The tape's menu of what is done with its lines.
     QMenu *edit = m_menuBar->addMenu(tr("&Edit", "menu"));
     // Undo and Redo are the calculator's, shared with this window (paste, undo, redo).
