@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/access/accessibility.h"
 
-#include "window/access/announcer.h"
+#include "window/access/screen_reader_announcer.h"
 #include "window/calculator/calculator_window.h"
 #include "window/tape/tape_window.h"
 

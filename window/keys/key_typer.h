@@ -4,7 +4,7 @@
 
 #include "engine/calculator.h"
 #include "engine/tape.h"
-#include "window/access/announcer.h"
+#include "window/access/screen_reader_announcer.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tallimax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/access/announcer.h"
+#include "window/access/screen_reader_announcer.h"
 
 #include <QAccessible>
 #include <QApplication>
