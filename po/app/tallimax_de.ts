@@ -125,203 +125,203 @@
     <message>
         <source>it is not a Tallimax tape</source>
         <extracomment>Why a file was not opened: its first line does not say it is a Tallimax tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Tallimax-Rechenstreifen</translation>
     </message>
     <message>
         <source>it was written by a newer Tallimax</source>
         <extracomment>Why a file was not opened: a later Tallimax wrote it, in a format this one lacks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde von einem neueren Tallimax geschrieben</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a file was not opened: it holds bytes that are not UTF-8 text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>it is larger than 64 MiB</source>
         <extracomment>Why a file was not opened: it is larger than a tape can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als 64 MiB</translation>
     </message>
     <message>
         <source>it has more than 100,000 lines</source>
         <extracomment>Why a file was not opened: it has more lines than a tape can hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat mehr als 100.000 Zeilen</translation>
     </message>
     <message>
         <source>its number is not a number</source>
         <extracomment>Why a file was not opened: a line&apos;s number is not one the keys can type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl ist keine Zahl</translation>
     </message>
     <message>
         <source>its number is too long</source>
         <extracomment>Why a file was not opened: a line&apos;s number is over 10,000 characters or keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl ist zu lang</translation>
     </message>
     <message>
         <source>its operator is not +, -, X, / or =</source>
         <extracomment>Why a file was not opened: a line&apos;s operator is not +, -, X, / or =.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Operator ist nicht +, -, X, / oder =</translation>
     </message>
     <message>
         <source>its number has no operator</source>
         <extracomment>Why a file was not opened: a number in the middle of the tape has no operator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl hat keinen Operator</translation>
     </message>
     <message>
         <source>it does not have the tape&apos;s columns</source>
         <extracomment>Why a file was not opened: a line does not have the tape&apos;s columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile hat nicht die Spalten des Rechenstreifens</translation>
     </message>
     <message>
         <source>its note is over 200 characters</source>
         <extracomment>Why a file was not opened: a line&apos;s note is over 200 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz ist länger als 200 Zeichen</translation>
     </message>
     <message>
         <source>Tallimax tapes (*.tape)</source>
         <extracomment>In the file dialogs: the kind of file a tape is saved as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallimax-Rechenstreifen (*.tape)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>In the file dialogs: any file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <extracomment>In the tape&apos;s File menu: empties the tape for a new one, a step Undo takes back.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
         <extracomment>In the tape&apos;s File menu: opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen...</translation>
     </message>
     <message>
         <source>Open Tape</source>
         <extracomment>The title of the dialog that opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechenstreifen öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to its file, asking for one the first time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to a file chosen now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
         <extracomment>In the tape&apos;s File menu: prints the tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>E&amp;xport as PDF…</source>
         <extracomment>In the tape&apos;s File menu: writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Keep the tape between sessions</source>
         <extracomment>In the tape&apos;s File menu, checkable: keeps the tape in a file of its own between sessions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechenstreifen zwischen Sitzungen &amp;behalten</translation>
     </message>
     <message>
         <source>Tallimax tape</source>
         <extracomment>The title of the tape&apos;s window.</extracomment>
-        <translation type="unfinished">Tallimax-Rechenstreifen</translation>
+        <translation>Tallimax-Rechenstreifen</translation>
     </message>
     <message>
         <source>%1[*] – %2</source>
         <extracomment>The title of the tape&apos;s window with a file: %1 is the file&apos;s name; [*] is where the desktop&apos;s mark for unsaved changes goes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] – %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
         <extracomment>A file could not be opened: %1 is its name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2.</source>
         <extracomment>A file was not opened: %1 is its name, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>Could not open %1, line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden, Zeile %2: %3.</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1, %n line(s)</source>
         <extracomment>Said after a tape was opened: %1 is the file&apos;s name; %n how many lines it holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geöffnet, %n Zeile</numerusform>
+            <numerusform>%1 geöffnet, %n Zeilen</numerusform>
         </translation>
     </message>
     <message>
         <source>tape</source>
         <extracomment>The name a tape never saved is offered to be saved under.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rechenstreifen</translation>
     </message>
     <message>
         <source>Save Tape As</source>
         <extracomment>The title of the dialog that saves the tape to a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechenstreifen speichern unter</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>A tape could not be saved: %1 is the file&apos;s name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>Said after the tape was saved: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
     <message>
         <source>Save the changes to %1?</source>
         <extracomment>Asked before a changed tape is closed: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>The tape is no longer kept; its file is deleted.</source>
         <extracomment>Said when keeping the tape between sessions was turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechenstreifen wird nicht mehr behalten; seine Datei ist gelöscht.</translation>
     </message>
     <message>
         <source>The tape is kept between sessions.</source>
         <extracomment>Said when keeping the tape between sessions was turned on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechenstreifen wird zwischen Sitzungen behalten.</translation>
     </message>
     <message>
         <source>Another Tallimax keeps the tape; this one keeps nothing.</source>
         <extracomment>Said when the tape cannot be kept because another Tallimax keeps it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Tallimax behält den Rechenstreifen; dieses behält nichts.</translation>
     </message>
     <message>
         <source>The tape cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechenstreifen kann nicht behalten werden: %1</translation>
     </message>
     <message>
         <source>Export Tape as PDF</source>
         <extracomment>The title of the dialog that writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechenstreifen als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
         <extracomment>In the file dialog: the kind of file a PDF document is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Exported %1</source>
         <extracomment>Said after the tape was written as a PDF document: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 exportiert</translation>
     </message>
     <message>
         <source>Tape printed</source>
         <extracomment>Said after the tape was sent to the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechenstreifen gedruckt</translation>
     </message>
 </context>
 <context>
@@ -474,23 +474,23 @@
     <message>
         <source>&amp;File</source>
         <extracomment>The tape&apos;s menu of what is done with the tape as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>In the tape&apos;s File menu: closes the tape&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu</comment>
         <extracomment>The tape&apos;s menu of what is done with its lines.</extracomment>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Edit &amp;Line</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeile bearbeiten</translation>
     </message>
 </context>
 </TS>

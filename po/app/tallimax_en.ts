@@ -6,9 +6,9 @@
     <message numerus="yes">
         <source>Opened %1, %n line(s)</source>
         <extracomment>Said after a tape was opened: %1 is the file&apos;s name; %n how many lines it holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Opened %1, %n line</numerusform>
+            <numerusform>Opened %1, %n lines</numerusform>
         </translation>
     </message>
 </context>

@@ -125,202 +125,202 @@
     <message>
         <source>it is not a Tallimax tape</source>
         <extracomment>Why a file was not opened: its first line does not say it is a Tallimax tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوار Tallimax نیست</translation>
     </message>
     <message>
         <source>it was written by a newer Tallimax</source>
         <extracomment>Why a file was not opened: a later Tallimax wrote it, in a format this one lacks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>با Tallimax جدیدتری نوشته شده است</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a file was not opened: it holds bytes that are not UTF-8 text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>متن UTF-8 نیست</translation>
     </message>
     <message>
         <source>it is larger than 64 MiB</source>
         <extracomment>Why a file was not opened: it is larger than a tape can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بزرگ‌تر از 64 MiB است</translation>
     </message>
     <message>
         <source>it has more than 100,000 lines</source>
         <extracomment>Why a file was not opened: it has more lines than a tape can hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بیش از 100٬000 سطر دارد</translation>
     </message>
     <message>
         <source>its number is not a number</source>
         <extracomment>Why a file was not opened: a line&apos;s number is not one the keys can type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عددش عدد نیست</translation>
     </message>
     <message>
         <source>its number is too long</source>
         <extracomment>Why a file was not opened: a line&apos;s number is over 10,000 characters or keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عددش بیش از حد طولانی است</translation>
     </message>
     <message>
         <source>its operator is not +, -, X, / or =</source>
         <extracomment>Why a file was not opened: a line&apos;s operator is not +, -, X, / or =.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عملگرش +، -، X، / یا = نیست</translation>
     </message>
     <message>
         <source>its number has no operator</source>
         <extracomment>Why a file was not opened: a number in the middle of the tape has no operator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عددش عملگر ندارد</translation>
     </message>
     <message>
         <source>it does not have the tape&apos;s columns</source>
         <extracomment>Why a file was not opened: a line does not have the tape&apos;s columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ستون‌های نوار را ندارد</translation>
     </message>
     <message>
         <source>its note is over 200 characters</source>
         <extracomment>Why a file was not opened: a line&apos;s note is over 200 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>یادداشتش بیش از 200 نویسه است</translation>
     </message>
     <message>
         <source>Tallimax tapes (*.tape)</source>
         <extracomment>In the file dialogs: the kind of file a tape is saved as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوارهای Tallimax (*.tape)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>In the file dialogs: any file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تمام پرونده‌ها (*)</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <extracomment>In the tape&apos;s File menu: empties the tape for a new one, a step Undo takes back.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;جدید</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
         <extracomment>In the tape&apos;s File menu: opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>باز&amp;کردن...</translation>
     </message>
     <message>
         <source>Open Tape</source>
         <extracomment>The title of the dialog that opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>باز کردن نوار</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to its file, asking for one the first time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ذخیره</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to a file chosen now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ذخیره به &amp;عنوان...</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
         <extracomment>In the tape&apos;s File menu: prints the tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;چاپ...</translation>
     </message>
     <message>
         <source>E&amp;xport as PDF…</source>
         <extracomment>In the tape&apos;s File menu: writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;صدور به PDF...</translation>
     </message>
     <message>
         <source>&amp;Keep the tape between sessions</source>
         <extracomment>In the tape&apos;s File menu, checkable: keeps the tape in a file of its own between sessions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نگه‌داشتن نوار بین نشست‌ها</translation>
     </message>
     <message>
         <source>Tallimax tape</source>
         <extracomment>The title of the tape&apos;s window.</extracomment>
-        <translation type="unfinished">نوار Tallimax</translation>
+        <translation>نوار Tallimax</translation>
     </message>
     <message>
         <source>%1[*] – %2</source>
         <extracomment>The title of the tape&apos;s window with a file: %1 is the file&apos;s name; [*] is where the desktop&apos;s mark for unsaved changes goes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] – %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
         <extracomment>A file could not be opened: %1 is its name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>باز کردن %1 ممکن نشد: %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2.</source>
         <extracomment>A file was not opened: %1 is its name, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>باز کردن %1 ممکن نشد: %2.</translation>
     </message>
     <message>
         <source>Could not open %1, line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>باز کردن %1 ممکن نشد، سطر %2: %3.</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1, %n line(s)</source>
         <extracomment>Said after a tape was opened: %1 is the file&apos;s name; %n how many lines it holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 باز شد، %n سطر</numerusform>
         </translation>
     </message>
     <message>
         <source>tape</source>
         <extracomment>The name a tape never saved is offered to be saved under.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوار</translation>
     </message>
     <message>
         <source>Save Tape As</source>
         <extracomment>The title of the dialog that saves the tape to a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ذخیرهٔ نوار به عنوان</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>A tape could not be saved: %1 is the file&apos;s name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ذخیرهٔ %1 ممکن نشد: %2</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>Said after the tape was saved: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ذخیره شد</translation>
     </message>
     <message>
         <source>Save the changes to %1?</source>
         <extracomment>Asked before a changed tape is closed: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تغییرات %1 ذخیره شود؟</translation>
     </message>
     <message>
         <source>The tape is no longer kept; its file is deleted.</source>
         <extracomment>Said when keeping the tape between sessions was turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوار دیگر نگه داشته نمی‌شود؛ پرونده‌اش حذف شد.</translation>
     </message>
     <message>
         <source>The tape is kept between sessions.</source>
         <extracomment>Said when keeping the tape between sessions was turned on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوار بین نشست‌ها نگه داشته می‌شود.</translation>
     </message>
     <message>
         <source>Another Tallimax keeps the tape; this one keeps nothing.</source>
         <extracomment>Said when the tape cannot be kept because another Tallimax keeps it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallimax دیگری نوار را نگه می‌دارد؛ این یکی چیزی نگه نمی‌دارد.</translation>
     </message>
     <message>
         <source>The tape cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>نوار را نمی‌توان نگه داشت: %1</translation>
     </message>
     <message>
         <source>Export Tape as PDF</source>
         <extracomment>The title of the dialog that writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>صدور نوار به PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
         <extracomment>In the file dialog: the kind of file a PDF document is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سندهای PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Exported %1</source>
         <extracomment>Said after the tape was written as a PDF document: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 صادر شد</translation>
     </message>
     <message>
         <source>Tape printed</source>
         <extracomment>Said after the tape was sent to the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوار چاپ شد</translation>
     </message>
 </context>
 <context>
@@ -422,7 +422,7 @@
     <message>
         <source>&amp;Use</source>
         <extracomment>In the tape&apos;s context menu: types the line&apos;s number into the calculator.</extracomment>
-        <translation>&amp;استفاده</translation>
+        <translation>ا&amp;ستفاده</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -471,23 +471,23 @@
     <message>
         <source>&amp;File</source>
         <extracomment>The tape&apos;s menu of what is done with the tape as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>پرو&amp;نده</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>In the tape&apos;s File menu: closes the tape&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بستن</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu</comment>
         <extracomment>The tape&apos;s menu of what is done with its lines.</extracomment>
-        <translation type="unfinished">&amp;ویرایش</translation>
+        <translation>&amp;ویرایش</translation>
     </message>
     <message>
         <source>Edit &amp;Line</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ویرایش س&amp;طر</translation>
     </message>
 </context>
 </TS>

@@ -125,202 +125,202 @@
     <message>
         <source>it is not a Tallimax tape</source>
         <extracomment>Why a file was not opened: its first line does not say it is a Tallimax tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallimax 테이프가 아닙니다</translation>
     </message>
     <message>
         <source>it was written by a newer Tallimax</source>
         <extracomment>Why a file was not opened: a later Tallimax wrote it, in a format this one lacks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>더 새로운 Tallimax에서 저장했습니다</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a file was not opened: it holds bytes that are not UTF-8 text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 텍스트가 아닙니다</translation>
     </message>
     <message>
         <source>it is larger than 64 MiB</source>
         <extracomment>Why a file was not opened: it is larger than a tape can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>64 MiB보다 큽니다</translation>
     </message>
     <message>
         <source>it has more than 100,000 lines</source>
         <extracomment>Why a file was not opened: it has more lines than a tape can hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>100,000줄이 넘습니다</translation>
     </message>
     <message>
         <source>its number is not a number</source>
         <extracomment>Why a file was not opened: a line&apos;s number is not one the keys can type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>숫자가 숫자가 아닙니다</translation>
     </message>
     <message>
         <source>its number is too long</source>
         <extracomment>Why a file was not opened: a line&apos;s number is over 10,000 characters or keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>숫자가 너무 깁니다</translation>
     </message>
     <message>
         <source>its operator is not +, -, X, / or =</source>
         <extracomment>Why a file was not opened: a line&apos;s operator is not +, -, X, / or =.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>연산자가 +, -, X, /, = 중 하나가 아닙니다</translation>
     </message>
     <message>
         <source>its number has no operator</source>
         <extracomment>Why a file was not opened: a number in the middle of the tape has no operator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>숫자에 연산자가 없습니다</translation>
     </message>
     <message>
         <source>it does not have the tape&apos;s columns</source>
         <extracomment>Why a file was not opened: a line does not have the tape&apos;s columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>테이프의 열이 없습니다</translation>
     </message>
     <message>
         <source>its note is over 200 characters</source>
         <extracomment>Why a file was not opened: a line&apos;s note is over 200 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>메모가 200자를 넘습니다</translation>
     </message>
     <message>
         <source>Tallimax tapes (*.tape)</source>
         <extracomment>In the file dialogs: the kind of file a tape is saved as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallimax 테이프 (*.tape)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>In the file dialogs: any file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>모든 파일 (*)</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <extracomment>In the tape&apos;s File menu: empties the tape for a new one, a step Undo takes back.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>새로 만들기(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
         <extracomment>In the tape&apos;s File menu: opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>열기(&amp;O)...</translation>
     </message>
     <message>
         <source>Open Tape</source>
         <extracomment>The title of the dialog that opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>테이프 열기</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to its file, asking for one the first time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>저장(&amp;S)</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to a file chosen now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>다른 이름으로 저장(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
         <extracomment>In the tape&apos;s File menu: prints the tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>인쇄(&amp;P)...</translation>
     </message>
     <message>
         <source>E&amp;xport as PDF…</source>
         <extracomment>In the tape&apos;s File menu: writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF로 내보내기(&amp;X)...</translation>
     </message>
     <message>
         <source>&amp;Keep the tape between sessions</source>
         <extracomment>In the tape&apos;s File menu, checkable: keeps the tape in a file of its own between sessions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>세션 사이에 테이프 유지(&amp;K)</translation>
     </message>
     <message>
         <source>Tallimax tape</source>
         <extracomment>The title of the tape&apos;s window.</extracomment>
-        <translation type="unfinished">Tallimax 테이프</translation>
+        <translation>Tallimax 테이프</translation>
     </message>
     <message>
         <source>%1[*] – %2</source>
         <extracomment>The title of the tape&apos;s window with a file: %1 is the file&apos;s name; [*] is where the desktop&apos;s mark for unsaved changes goes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] – %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
         <extracomment>A file could not be opened: %1 is its name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 열 수 없음: %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2.</source>
         <extracomment>A file was not opened: %1 is its name, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 열 수 없습니다: %2.</translation>
     </message>
     <message>
         <source>Could not open %1, line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 %2번째 줄을 열 수 없습니다: %3.</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1, %n line(s)</source>
         <extracomment>Said after a tape was opened: %1 is the file&apos;s name; %n how many lines it holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 열림, %n줄</numerusform>
         </translation>
     </message>
     <message>
         <source>tape</source>
         <extracomment>The name a tape never saved is offered to be saved under.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>테이프</translation>
     </message>
     <message>
         <source>Save Tape As</source>
         <extracomment>The title of the dialog that saves the tape to a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>다른 이름으로 테이프 저장</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>A tape could not be saved: %1 is the file&apos;s name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 저장할 수 없음: %2</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>Said after the tape was saved: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 저장됨</translation>
     </message>
     <message>
         <source>Save the changes to %1?</source>
         <extracomment>Asked before a changed tape is closed: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1의 변경 사항을 저장하시겠습니까?</translation>
     </message>
     <message>
         <source>The tape is no longer kept; its file is deleted.</source>
         <extracomment>Said when keeping the tape between sessions was turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>테이프를 더 이상 유지하지 않습니다. 파일을 삭제했습니다.</translation>
     </message>
     <message>
         <source>The tape is kept between sessions.</source>
         <extracomment>Said when keeping the tape between sessions was turned on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>세션 사이에 테이프를 유지합니다.</translation>
     </message>
     <message>
         <source>Another Tallimax keeps the tape; this one keeps nothing.</source>
         <extracomment>Said when the tape cannot be kept because another Tallimax keeps it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>다른 Tallimax가 테이프를 유지합니다. 이 Tallimax는 아무것도 유지하지 않습니다.</translation>
     </message>
     <message>
         <source>The tape cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>테이프를 유지할 수 없음: %1</translation>
     </message>
     <message>
         <source>Export Tape as PDF</source>
         <extracomment>The title of the dialog that writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>테이프를 PDF로 내보내기</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
         <extracomment>In the file dialog: the kind of file a PDF document is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF 문서 (*.pdf)</translation>
     </message>
     <message>
         <source>Exported %1</source>
         <extracomment>Said after the tape was written as a PDF document: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 내보냄</translation>
     </message>
     <message>
         <source>Tape printed</source>
         <extracomment>Said after the tape was sent to the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>테이프 인쇄함</translation>
     </message>
 </context>
 <context>
@@ -328,27 +328,27 @@
     <message>
         <source>Not corrected: close the warning first.</source>
         <extracomment>Shown by the readout, and said by a screen reader, when the tape is corrected while the division-by-zero warning is open.</extracomment>
-        <translation type="unfinished">수정하지 않음: 먼저 경고를 닫으십시오.</translation>
+        <translation>수정하지 않음: 먼저 경고를 닫으십시오.</translation>
     </message>
     <message>
         <source>Not corrected: the number is too long.</source>
         <extracomment>Shown by the readout, and said by a screen reader: a corrected number over 10,000 characters or keys.</extracomment>
-        <translation type="unfinished">수정하지 않음: 숫자가 너무 깁니다.</translation>
+        <translation>수정하지 않음: 숫자가 너무 깁니다.</translation>
     </message>
     <message>
         <source>Not corrected: the text is not a number.</source>
         <extracomment>Shown by the readout, and said by a screen reader: the tape&apos;s line was given a text that is not one number.</extracomment>
-        <translation type="unfinished">수정하지 않음: 텍스트가 숫자가 아닙니다.</translation>
+        <translation>수정하지 않음: 텍스트가 숫자가 아닙니다.</translation>
     </message>
     <message>
         <source>Total now %1</source>
         <extracomment>Said by a screen reader after a line of the tape was corrected or removed; %1 is the running result the tape now comes to.</extracomment>
-        <translation type="unfinished">현재 합계 %1</translation>
+        <translation>현재 합계 %1</translation>
     </message>
     <message>
         <source>Tape cleared</source>
         <extracomment>Said by a screen reader when the tape was emptied.</extracomment>
-        <translation type="unfinished">테이프를 지웠습니다</translation>
+        <translation>테이프를 지웠습니다</translation>
     </message>
 </context>
 <context>
@@ -379,22 +379,22 @@
     <message>
         <source>Page %1 of %2</source>
         <extracomment>At the foot of each page of the printed tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2쪽</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
         <extracomment>After Export as PDF failed: %1 is the file&apos;s path, %2 why it failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1에 쓸 수 없음: %2</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
         <extracomment>When printing cannot start because Tallimax&apos;s print module is missing or broken; %1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>인쇄할 수 없음: %1</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
         <extracomment>When the printer chosen in the print dialog could not be started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>프린터를 시작할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -422,7 +422,7 @@
     <message>
         <source>&amp;Use</source>
         <extracomment>In the tape&apos;s context menu: types the line&apos;s number into the calculator.</extracomment>
-        <translation>사용(&amp;U)</translation>
+        <translation>사용(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -466,28 +466,28 @@
     <message>
         <source>Note</source>
         <extracomment>What a screen reader says for the box that writes a note beside a tape line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>메모</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <extracomment>The tape&apos;s menu of what is done with the tape as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>파일(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>In the tape&apos;s File menu: closes the tape&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>닫기(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu</comment>
         <extracomment>The tape&apos;s menu of what is done with its lines.</extracomment>
-        <translation type="unfinished">편집(&amp;E)</translation>
+        <translation>편집(&amp;E)</translation>
     </message>
     <message>
         <source>Edit &amp;Line</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>줄 편집(&amp;I)</translation>
     </message>
 </context>
 </TS>

@@ -125,203 +125,203 @@
     <message>
         <source>it is not a Tallimax tape</source>
         <extracomment>Why a file was not opened: its first line does not say it is a Tallimax tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is geen Tallimax-telrol</translation>
     </message>
     <message>
         <source>it was written by a newer Tallimax</source>
         <extracomment>Why a file was not opened: a later Tallimax wrote it, in a format this one lacks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is geschreven door een nieuwere Tallimax</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a file was not opened: it holds bytes that are not UTF-8 text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is geen UTF-8-tekst</translation>
     </message>
     <message>
         <source>it is larger than 64 MiB</source>
         <extracomment>Why a file was not opened: it is larger than a tape can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan 64 MiB</translation>
     </message>
     <message>
         <source>it has more than 100,000 lines</source>
         <extracomment>Why a file was not opened: it has more lines than a tape can hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het heeft meer dan 100.000 regels</translation>
     </message>
     <message>
         <source>its number is not a number</source>
         <extracomment>Why a file was not opened: a line&apos;s number is not one the keys can type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het getal is geen getal</translation>
     </message>
     <message>
         <source>its number is too long</source>
         <extracomment>Why a file was not opened: a line&apos;s number is over 10,000 characters or keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het getal is te lang</translation>
     </message>
     <message>
         <source>its operator is not +, -, X, / or =</source>
         <extracomment>Why a file was not opened: a line&apos;s operator is not +, -, X, / or =.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de operator is niet +, -, X, / of =</translation>
     </message>
     <message>
         <source>its number has no operator</source>
         <extracomment>Why a file was not opened: a number in the middle of the tape has no operator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het getal heeft geen operator</translation>
     </message>
     <message>
         <source>it does not have the tape&apos;s columns</source>
         <extracomment>Why a file was not opened: a line does not have the tape&apos;s columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de regel heeft niet de kolommen van de telrol</translation>
     </message>
     <message>
         <source>its note is over 200 characters</source>
         <extracomment>Why a file was not opened: a line&apos;s note is over 200 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de notitie is langer dan 200 tekens</translation>
     </message>
     <message>
         <source>Tallimax tapes (*.tape)</source>
         <extracomment>In the file dialogs: the kind of file a tape is saved as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallimax-telrollen (*.tape)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>In the file dialogs: any file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <extracomment>In the tape&apos;s File menu: empties the tape for a new one, a step Undo takes back.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
         <extracomment>In the tape&apos;s File menu: opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen...</translation>
     </message>
     <message>
         <source>Open Tape</source>
         <extracomment>The title of the dialog that opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telrol openen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to its file, asking for one the first time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to a file chosen now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
         <extracomment>In the tape&apos;s File menu: prints the tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken...</translation>
     </message>
     <message>
         <source>E&amp;xport as PDF…</source>
         <extracomment>In the tape&apos;s File menu: writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporteren als PDF...</translation>
     </message>
     <message>
         <source>&amp;Keep the tape between sessions</source>
         <extracomment>In the tape&apos;s File menu, checkable: keeps the tape in a file of its own between sessions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telrol tussen sessies &amp;bewaren</translation>
     </message>
     <message>
         <source>Tallimax tape</source>
         <extracomment>The title of the tape&apos;s window.</extracomment>
-        <translation type="unfinished">Tallimax-telrol</translation>
+        <translation>Tallimax-telrol</translation>
     </message>
     <message>
         <source>%1[*] – %2</source>
         <extracomment>The title of the tape&apos;s window with a file: %1 is the file&apos;s name; [*] is where the desktop&apos;s mark for unsaved changes goes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] – %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
         <extracomment>A file could not be opened: %1 is its name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet openen: %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2.</source>
         <extracomment>A file was not opened: %1 is its name, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet openen: %2.</translation>
     </message>
     <message>
         <source>Could not open %1, line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet openen, regel %2: %3.</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1, %n line(s)</source>
         <extracomment>Said after a tape was opened: %1 is the file&apos;s name; %n how many lines it holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geopend, %n regel</numerusform>
+            <numerusform>%1 geopend, %n regels</numerusform>
         </translation>
     </message>
     <message>
         <source>tape</source>
         <extracomment>The name a tape never saved is offered to be saved under.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>telrol</translation>
     </message>
     <message>
         <source>Save Tape As</source>
         <extracomment>The title of the dialog that saves the tape to a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telrol opslaan als</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>A tape could not be saved: %1 is the file&apos;s name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet opslaan: %2</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>Said after the tape was saved: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 opgeslagen</translation>
     </message>
     <message>
         <source>Save the changes to %1?</source>
         <extracomment>Asked before a changed tape is closed: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen in %1 opslaan?</translation>
     </message>
     <message>
         <source>The tape is no longer kept; its file is deleted.</source>
         <extracomment>Said when keeping the tape between sessions was turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De telrol wordt niet meer bewaard; het bestand is verwijderd.</translation>
     </message>
     <message>
         <source>The tape is kept between sessions.</source>
         <extracomment>Said when keeping the tape between sessions was turned on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De telrol wordt tussen sessies bewaard.</translation>
     </message>
     <message>
         <source>Another Tallimax keeps the tape; this one keeps nothing.</source>
         <extracomment>Said when the tape cannot be kept because another Tallimax keeps it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Een andere Tallimax bewaart de telrol; deze bewaart niets.</translation>
     </message>
     <message>
         <source>The tape cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De telrol kan niet worden bewaard: %1</translation>
     </message>
     <message>
         <source>Export Tape as PDF</source>
         <extracomment>The title of the dialog that writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telrol exporteren als PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
         <extracomment>In the file dialog: the kind of file a PDF document is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-documenten (*.pdf)</translation>
     </message>
     <message>
         <source>Exported %1</source>
         <extracomment>Said after the tape was written as a PDF document: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 geëxporteerd</translation>
     </message>
     <message>
         <source>Tape printed</source>
         <extracomment>Said after the tape was sent to the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telrol afgedrukt</translation>
     </message>
 </context>
 <context>
@@ -329,27 +329,27 @@
     <message>
         <source>Not corrected: close the warning first.</source>
         <extracomment>Shown by the readout, and said by a screen reader, when the tape is corrected while the division-by-zero warning is open.</extracomment>
-        <translation type="unfinished">Niet gecorrigeerd: sluit eerst de waarschuwing.</translation>
+        <translation>Niet gecorrigeerd: sluit eerst de waarschuwing.</translation>
     </message>
     <message>
         <source>Not corrected: the number is too long.</source>
         <extracomment>Shown by the readout, and said by a screen reader: a corrected number over 10,000 characters or keys.</extracomment>
-        <translation type="unfinished">Niet gecorrigeerd: het getal is te lang.</translation>
+        <translation>Niet gecorrigeerd: het getal is te lang.</translation>
     </message>
     <message>
         <source>Not corrected: the text is not a number.</source>
         <extracomment>Shown by the readout, and said by a screen reader: the tape&apos;s line was given a text that is not one number.</extracomment>
-        <translation type="unfinished">Niet gecorrigeerd: de tekst is geen getal.</translation>
+        <translation>Niet gecorrigeerd: de tekst is geen getal.</translation>
     </message>
     <message>
         <source>Total now %1</source>
         <extracomment>Said by a screen reader after a line of the tape was corrected or removed; %1 is the running result the tape now comes to.</extracomment>
-        <translation type="unfinished">Totaal nu %1</translation>
+        <translation>Totaal nu %1</translation>
     </message>
     <message>
         <source>Tape cleared</source>
         <extracomment>Said by a screen reader when the tape was emptied.</extracomment>
-        <translation type="unfinished">Telrol gewist</translation>
+        <translation>Telrol gewist</translation>
     </message>
 </context>
 <context>
@@ -380,22 +380,22 @@
     <message>
         <source>Page %1 of %2</source>
         <extracomment>At the foot of each page of the printed tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 van %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
         <extracomment>After Export as PDF failed: %1 is the file&apos;s path, %2 why it failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven: %2</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
         <extracomment>When printing cannot start because Tallimax&apos;s print module is missing or broken; %1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken is niet beschikbaar: %1</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
         <extracomment>When the printer chosen in the print dialog could not be started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De printer kon niet worden gestart.</translation>
     </message>
 </context>
 <context>
@@ -418,7 +418,7 @@
     <message>
         <source>&amp;Edit</source>
         <extracomment>In the tape&apos;s context menu: corrects the line&apos;s number or operator.</extracomment>
-        <translation>&amp;Bewerken</translation>
+        <translation>B&amp;ewerken</translation>
     </message>
     <message>
         <source>&amp;Use</source>
@@ -469,28 +469,28 @@
     <message>
         <source>Note</source>
         <extracomment>What a screen reader says for the box that writes a note beside a tape line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <extracomment>The tape&apos;s menu of what is done with the tape as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>In the tape&apos;s File menu: closes the tape&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu</comment>
         <extracomment>The tape&apos;s menu of what is done with its lines.</extracomment>
-        <translation type="unfinished">&amp;Bewerken</translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>Edit &amp;Line</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regel bewerken</translation>
     </message>
 </context>
 </TS>

@@ -125,203 +125,203 @@
     <message>
         <source>it is not a Tallimax tape</source>
         <extracomment>Why a file was not opened: its first line does not say it is a Tallimax tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não é uma fita do Tallimax</translation>
     </message>
     <message>
         <source>it was written by a newer Tallimax</source>
         <extracomment>Why a file was not opened: a later Tallimax wrote it, in a format this one lacks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>foi gravado por um Tallimax mais recente</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a file was not opened: it holds bytes that are not UTF-8 text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não é texto UTF-8</translation>
     </message>
     <message>
         <source>it is larger than 64 MiB</source>
         <extracomment>Why a file was not opened: it is larger than a tape can be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>é maior que 64 MiB</translation>
     </message>
     <message>
         <source>it has more than 100,000 lines</source>
         <extracomment>Why a file was not opened: it has more lines than a tape can hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tem mais de 100.000 linhas</translation>
     </message>
     <message>
         <source>its number is not a number</source>
         <extracomment>Why a file was not opened: a line&apos;s number is not one the keys can type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seu número não é um número</translation>
     </message>
     <message>
         <source>its number is too long</source>
         <extracomment>Why a file was not opened: a line&apos;s number is over 10,000 characters or keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seu número é longo demais</translation>
     </message>
     <message>
         <source>its operator is not +, -, X, / or =</source>
         <extracomment>Why a file was not opened: a line&apos;s operator is not +, -, X, / or =.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seu operador não é +, -, X, / ou =</translation>
     </message>
     <message>
         <source>its number has no operator</source>
         <extracomment>Why a file was not opened: a number in the middle of the tape has no operator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seu número não tem operador</translation>
     </message>
     <message>
         <source>it does not have the tape&apos;s columns</source>
         <extracomment>Why a file was not opened: a line does not have the tape&apos;s columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não tem as colunas da fita</translation>
     </message>
     <message>
         <source>its note is over 200 characters</source>
         <extracomment>Why a file was not opened: a line&apos;s note is over 200 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sua nota passa de 200 caracteres</translation>
     </message>
     <message>
         <source>Tallimax tapes (*.tape)</source>
         <extracomment>In the file dialogs: the kind of file a tape is saved as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitas do Tallimax (*.tape)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>In the file dialogs: any file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <extracomment>In the tape&apos;s File menu: empties the tape for a new one, a step Undo takes back.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
         <extracomment>In the tape&apos;s File menu: opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open Tape</source>
         <extracomment>The title of the dialog that opens a saved tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir fita</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to its file, asking for one the first time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
         <extracomment>In the tape&apos;s File menu: saves the tape to a file chosen now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;como...</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
         <extracomment>In the tape&apos;s File menu: prints the tape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>E&amp;xport as PDF…</source>
         <extracomment>In the tape&apos;s File menu: writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar como PDF...</translation>
     </message>
     <message>
         <source>&amp;Keep the tape between sessions</source>
         <extracomment>In the tape&apos;s File menu, checkable: keeps the tape in a file of its own between sessions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manter a fita entre sessões</translation>
     </message>
     <message>
         <source>Tallimax tape</source>
         <extracomment>The title of the tape&apos;s window.</extracomment>
-        <translation type="unfinished">Fita do Tallimax</translation>
+        <translation>Fita do Tallimax</translation>
     </message>
     <message>
         <source>%1[*] – %2</source>
         <extracomment>The title of the tape&apos;s window with a file: %1 is the file&apos;s name; [*] is where the desktop&apos;s mark for unsaved changes goes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] – %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
         <extracomment>A file could not be opened: %1 is its name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1: %2</translation>
     </message>
     <message>
         <source>Could not open %1: %2.</source>
         <extracomment>A file was not opened: %1 is its name, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1: %2.</translation>
     </message>
     <message>
         <source>Could not open %1, line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1, linha %2: %3.</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1, %n line(s)</source>
         <extracomment>Said after a tape was opened: %1 is the file&apos;s name; %n how many lines it holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 aberto, %n linha</numerusform>
+            <numerusform>%1 aberto, %n linhas</numerusform>
         </translation>
     </message>
     <message>
         <source>tape</source>
         <extracomment>The name a tape never saved is offered to be saved under.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fita</translation>
     </message>
     <message>
         <source>Save Tape As</source>
         <extracomment>The title of the dialog that saves the tape to a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvar fita como</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>A tape could not be saved: %1 is the file&apos;s name, %2 why, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar %1: %2</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>Said after the tape was saved: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 salvo</translation>
     </message>
     <message>
         <source>Save the changes to %1?</source>
         <extracomment>Asked before a changed tape is closed: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações em %1?</translation>
     </message>
     <message>
         <source>The tape is no longer kept; its file is deleted.</source>
         <extracomment>Said when keeping the tape between sessions was turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A fita não é mais mantida; seu arquivo foi excluído.</translation>
     </message>
     <message>
         <source>The tape is kept between sessions.</source>
         <extracomment>Said when keeping the tape between sessions was turned on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A fita é mantida entre sessões.</translation>
     </message>
     <message>
         <source>Another Tallimax keeps the tape; this one keeps nothing.</source>
         <extracomment>Said when the tape cannot be kept because another Tallimax keeps it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Outro Tallimax mantém a fita; este não mantém nada.</translation>
     </message>
     <message>
         <source>The tape cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível manter a fita: %1</translation>
     </message>
     <message>
         <source>Export Tape as PDF</source>
         <extracomment>The title of the dialog that writes the tape as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exportar fita como PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
         <extracomment>In the file dialog: the kind of file a PDF document is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Exported %1</source>
         <extracomment>Said after the tape was written as a PDF document: %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 exportado</translation>
     </message>
     <message>
         <source>Tape printed</source>
         <extracomment>Said after the tape was sent to the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fita impressa</translation>
     </message>
 </context>
 <context>
@@ -474,23 +474,23 @@
     <message>
         <source>&amp;File</source>
         <extracomment>The tape&apos;s menu of what is done with the tape as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>In the tape&apos;s File menu: closes the tape&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu</comment>
         <extracomment>The tape&apos;s menu of what is done with its lines.</extracomment>
-        <translation type="unfinished">&amp;Editar</translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Edit &amp;Line</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Editar l&amp;inha</translation>
     </message>
 </context>
 </TS>
