@@ -425,7 +425,7 @@
         <translation>&amp;عدّل</translation>
     </message>
     <message>
-        <source>&amp;Use</source>
+        <source>U&amp;se</source>
         <extracomment>In the tape&apos;s context menu: types the line&apos;s number into the calculator.</extracomment>
         <translation>ا&amp;ستخدم</translation>
     </message>
@@ -500,7 +500,7 @@
         <translation>&amp;حرّر</translation>
     </message>
     <message>
-        <source>Edit &amp;Line</source>
+        <source>Edit Li&amp;ne</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
         <translation>عدّل السط&amp;ر</translation>
     </message>

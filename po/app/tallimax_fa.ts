@@ -420,7 +420,7 @@
         <translation>&amp;ویرایش</translation>
     </message>
     <message>
-        <source>&amp;Use</source>
+        <source>U&amp;se</source>
         <extracomment>In the tape&apos;s context menu: types the line&apos;s number into the calculator.</extracomment>
         <translation>ا&amp;ستفاده</translation>
     </message>
@@ -485,7 +485,7 @@
         <translation>&amp;ویرایش</translation>
     </message>
     <message>
-        <source>Edit &amp;Line</source>
+        <source>Edit Li&amp;ne</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
         <translation>ویرایش س&amp;طر</translation>
     </message>

@@ -421,7 +421,7 @@
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <source>&amp;Use</source>
+        <source>U&amp;se</source>
         <extracomment>In the tape&apos;s context menu: types the line&apos;s number into the calculator.</extracomment>
         <translation>&amp;Utiliser</translation>
     </message>
@@ -488,7 +488,7 @@
         <translation>&amp;Édition</translation>
     </message>
     <message>
-        <source>Edit &amp;Line</source>
+        <source>Edit Li&amp;ne</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
         <translation>Modifier la &amp;ligne</translation>
     </message>

@@ -422,7 +422,7 @@
         <translation>&amp;Изменить</translation>
     </message>
     <message>
-        <source>&amp;Use</source>
+        <source>U&amp;se</source>
         <extracomment>In the tape&apos;s context menu: types the line&apos;s number into the calculator.</extracomment>
         <translation>&amp;Ввести</translation>
     </message>
@@ -491,7 +491,7 @@
         <translation>&amp;Правка</translation>
     </message>
     <message>
-        <source>Edit &amp;Line</source>
+        <source>Edit Li&amp;ne</source>
         <extracomment>In the tape&apos;s Edit menu: corrects the current line&apos;s number, operator or note.</extracomment>
         <translation>Изменить с&amp;троку</translation>
     </message>

@@ -99,7 +99,7 @@ void TapeWindow::createActions()
             m_view->edit(m_view->currentIndex());
     });
     //: In the tape's context menu: types the line's number into the calculator.
-    m_use = add(tr("&Use"), QKeySequence(Qt::Key_Insert), [this] { useCurrent(); });
+    m_use = add(tr("U&se"), QKeySequence(Qt::Key_Insert), [this] { useCurrent(); });
     //: In the tape's context menu: copies the selected lines, a tab between columns.
     m_copy = add(tr("&Copy"), QKeySequence::Copy, [this] { copySelected(); });
     //: In the tape's context menu: removes the line's number and operator.
@@ -234,7 +234,7 @@ void TapeWindow::createMenuBar(const std::vector<QAction *> &shared)
         edit->addAction(step);
     edit->addSeparator();
     //: In the tape's Edit menu: corrects the current line's number, operator or note.
-    m_editLine = edit->addAction(tr("Edit &Line"), this, [this] {
+    m_editLine = edit->addAction(tr("Edit Li&ne"), this, [this] {
         if (m_view->currentIndex().isValid())
             m_view->edit(m_view->currentIndex());
     });
