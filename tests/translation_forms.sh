@@ -5,8 +5,9 @@
 # files are complete and current does not look: no text obsolete; each count has as many forms as
 # Qt's plural rules give the language (as lconvert knows them), each filled in; a translation keeps the placeholders of its
 # text (%1, %2; a count's last, general form keeps %n, the others may name the number in words);
-# and each menu entry has one access key, which no other entry of its menu (the texts of one
-# context) shares. lconvert writes a .ts file as a PO file, one msgstr[i] for each plural form the
+# and each menu entry has one access key, which no other entry of its menu shares. The menus are
+# named below, by the texts of their entries; any other text with an access key counts as a menu
+# of its context's. lconvert writes a .ts file as a PO file, one msgstr[i] for each plural form the
 # language has, which awk then reads.
 # Usage: translation_forms.sh LCONVERT TS_FILE...
 set -eu
@@ -71,7 +72,7 @@ for ts in "$@"; do
             failed = 1
         }
         # One message read: check it, then forget it.
-        function check(    i, want, forms, key, text, amps) {
+        function check(    i, j, n, want, forms, key, text, amps, menuList, inMenus) {
             if (id == "" && context == "")
                 return
             want = sorted(placeholders(id))
@@ -106,17 +107,39 @@ for ts in "$@"; do
                             break
                         key = key c
                     }
-                    if ((context, key) in keys)
-                        fail(sprintf("\"%s\" and \"%s\" share the access key %s", keys[context, key],
-                            text, key))
-                    keys[context, key] = text
+                    menuList = (context, id) in menus ? menus[context, id] : context
+                    if (context == "tallimax::TapeDocument|")
+                        menuList = "file"
+                    n = split(menuList, inMenus, " ")
+                    for (j = 1; j <= n; j++) {
+                        if ((inMenus[j], key) in keys)
+                            fail(sprintf("\"%s\" and \"%s\" share the access key %s in the %s menu",
+                                keys[inMenus[j], key], text, key, inMenus[j]))
+                        keys[inMenus[j], key] = text
+                    }
                 }
             }
         }
         function reset() {
             id = ""; plural = 0; count = 0; delete str
         }
-        BEGIN { reset() }
+        # The menus whose entries come from more than one context, or that share a context with
+        # another menu: the readout'"'"'s, the tape'"'"'s context menu, its menu bar, and the bar'"'"'s File
+        # (with every text of the document'"'"'s) and Edit menus. Contexts are as lconvert writes
+        # them, texts as read here, the letter after "&" in lower case.
+        function menu(ctx, text, names) { menus[ctx, text] = names }
+        BEGIN {
+            reset()
+            calculator = "tallimax::CalculatorWindow|"; tape = "tallimax::TapeWindow|"
+            menu(calculator, "&copy", "readout"); menu(calculator, "&paste", "readout")
+            menu(calculator, "&tape", "readout")
+            menu(calculator, "&undo", "readout edit"); menu(calculator, "&redo", "readout edit")
+            menu(tape, "&edit", "context"); menu(tape, "Edit Li&ne", "edit")
+            menu(tape, "U&se", "context edit"); menu(tape, "&copy", "context edit")
+            menu(tape, "&delete", "context edit"); menu(tape, "Select &all", "context edit")
+            menu(tape, "C&lear", "context edit"); menu(tape, "&close", "file")
+            menu(tape, "&file", "bar"); menu(tape "menu", "&edit", "bar")
+        }
         /^msgctxt / { check(); reset(); context = unquote($0); target = "ctx"; next }
         /^msgid / {
             if (target != "ctx") { check(); reset() }
