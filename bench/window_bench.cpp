@@ -18,13 +18,13 @@
 #include "window/tape/tape_editor.h"
 #include "window/tape/tape_window.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QAction>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -446,7 +446,6 @@ void KeyLatencyBench::correctWithTape()
     if (shown == TapeShown::Open)
         QVERIFY(m_listPaints.paints >= corrections);
 }
-
 
 void KeyLatencyBench::saveAndOpenTape_data()
 {

@@ -102,7 +102,6 @@ struct TapeFileError
     friend bool operator==(const TapeFileError &, const TapeFileError &) = default;
 };
 
-
 // A file's lines, or why it reads as none (and then no lines at all).
 struct TapeFileReading
 {

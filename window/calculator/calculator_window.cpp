@@ -3,22 +3,21 @@
 #include "window/calculator/calculator_window.h"
 
 #include "window/calculator/calculator_icon.h"
-#include "window/document/tape_document.h"
-#include "window/keys/key_button.h"
-#include "window/keys/key_typer.h"
-#include "window/tape/tape_editor.h"
-#include "window/language/translations.h"
-#include "window/keys/keyboard.h"
 #include "window/calculator/layout.h"
 #include "window/calculator/readout_label.h"
 #include "window/calculator/timed_message.h"
+#include "window/document/tape_document.h"
+#include "window/keys/key_button.h"
+#include "window/keys/key_typer.h"
+#include "window/keys/keyboard.h"
+#include "window/language/translations.h"
+#include "window/tape/tape_editor.h"
 #include "window/tape/tape_window.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
-#include <QCloseEvent>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFont>
@@ -29,10 +28,11 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
-#include <cstdint>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -288,8 +288,8 @@ TapeWindow *CalculatorWindow::tapeWindow()
 void CalculatorWindow::toggleTape()
 {
     if (m_tape == nullptr)
-        m_tape = new TapeWindow(
-            *m_typer, *m_editor, *m_document, *this, { m_paste, m_undo, m_redo });
+        m_tape =
+            new TapeWindow(*m_typer, *m_editor, *m_document, *this, { m_paste, m_undo, m_redo });
     m_tape->toggle();
 }
 

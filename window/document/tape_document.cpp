@@ -67,7 +67,9 @@ std::vector<PrintedLine> printedLines(const Tape &tape)
     std::vector<PrintedLine> printed;
     printed.reserve(tape.lines().size());
     for (const TapeLine &line : tape.lines()) {
-        const auto text = [](const std::string &part) { return QString::fromStdString(part); };
+        const auto text = [](const std::string &part) {
+            return QString::fromStdString(part);
+        };
         printed.push_back({ text(line.number),
             line.op ? QString(QLatin1Char(keyOf(*line.op))) : QString(), text(line.result),
             text(line.message), text(line.note), line.isTotal(), line.isBreak() });
@@ -78,7 +80,8 @@ std::vector<PrintedLine> printedLines(const Tape &tape)
 QString fileFilter()
 {
     //: In the file dialogs: the kind of file a tape is saved as.
-    return TapeDocument::tr("Tallimax tapes (*.tape)") + QStringLiteral(";;")
+    return TapeDocument::tr("Tallimax tapes (*.tape)")
+        + QStringLiteral(";;")
         //: In the file dialogs: any file.
         + TapeDocument::tr("All files (*)");
 }
@@ -96,18 +99,19 @@ void TapeDocument::createActions()
 {
     if (m_new != nullptr)
         return;
-    const auto add = [this](const QString &text, QKeySequence::StandardKey standard, int key,
-                         auto slot) {
+    const auto add = [this](const QString &text, QKeySequence::StandardKey standard,
+                         const QKeySequence &key, auto slot) {
         auto *action = new QAction(text, this);
-        action->setShortcuts(keyboard::shortcuts(
-            standard, key != 0 ? QList{ QKeySequence(key) } : QList<QKeySequence>()));
+        action->setShortcuts(
+            keyboard::shortcuts(standard, key.isEmpty() ? QList<QKeySequence>() : QList{ key }));
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
     //: In the tape's File menu: empties the tape for a new one, a step Undo takes back.
-    m_new = add(tr("&New"), QKeySequence::New, Qt::CTRL | Qt::Key_N, [this] { newTape(); });
+    m_new = add(
+        tr("&New"), QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { newTape(); });
     //: In the tape's File menu: opens a saved tape.
-    m_open = add(tr("&Open…"), QKeySequence::Open, Qt::CTRL | Qt::Key_O, [this] {
+    m_open = add(tr("&Open…"), QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
         if (!mayClose())
             return;
         //: The title of the dialog that opens a saved tape.
@@ -117,13 +121,17 @@ void TapeDocument::createActions()
             open(path);
     });
     //: In the tape's File menu: saves the tape to its file, asking for one the first time.
-    m_save = add(tr("&Save"), QKeySequence::Save, Qt::CTRL | Qt::Key_S, [this] { save(); });
+    m_save = add(
+        tr("&Save"), QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
     //: In the tape's File menu: saves the tape to a file chosen now.
-    m_saveAs = add(tr("Save &As…"), QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this] { saveAs(); });
+    m_saveAs = add(tr("Save &As…"), QKeySequence::SaveAs,
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveAs(); });
     //: In the tape's File menu: prints the tape.
-    m_print = add(tr("&Print…"), QKeySequence::Print, Qt::CTRL | Qt::Key_P, [this] { print(); });
+    m_print = add(tr("&Print…"), QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P),
+        [this] { print(); });
     //: In the tape's File menu: writes the tape as a PDF document.
-    m_export = add(tr("E&xport as PDF…"), QKeySequence::UnknownKey, 0, [this] { exportPdf(); });
+    m_export = add(
+        tr("E&xport as PDF…"), QKeySequence::UnknownKey, QKeySequence(), [this] { exportPdf(); });
     //: In the tape's File menu, checkable: keeps the tape in a file of its own between sessions.
     m_keep = new QAction(tr("&Keep the tape between sessions"), this);
     m_keep->setCheckable(true);
@@ -176,8 +184,8 @@ void TapeDocument::oldestDropped(std::size_t /*count*/)
 
 void TapeDocument::refuse(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, tr("Tallimax tape"), text, QMessageBox::Ok,
-        m_dialogParent());
+    QMessageBox box(
+        QMessageBox::Warning, tr("Tallimax tape"), text, QMessageBox::Ok, m_dialogParent());
     box.setTextFormat(Qt::PlainText);
     m_editor.announce(text);
     box.exec();
@@ -216,8 +224,8 @@ bool TapeDocument::open(const QString &path)
     m_modified = false;
     emit titleChanged();
     //: Said after a tape was opened: %1 is the file's name; %n how many lines it holds.
-    const QString text = tr("Opened %1, %n line(s)", nullptr, static_cast<int>(reading.lines.size()))
-                             .arg(name);
+    const QString text =
+        tr("Opened %1, %n line(s)", nullptr, static_cast<int>(reading.lines.size())).arg(name);
     m_editor.announce(text);
     emit said(text);
     return true;

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/tape/tape_model.h"
 
-#include "window/tape/tape_editor.h"
+#include "window/calculator/layout.h"
 #include "window/keys/keyboard.h"
 #include "window/language/translations.h"
-#include "window/calculator/layout.h"
+#include "window/tape/tape_editor.h"
 
 #include <algorithm>
 #include <limits>
@@ -38,7 +38,9 @@ QString spokenOperator(char op)
 } // namespace
 
 TapeModel::TapeModel(const Tape &tape, TapeEditor &editor, QObject *parent)
-    : QAbstractListModel(parent), m_tape(tape), m_editor(editor),
+    : QAbstractListModel(parent),
+      m_tape(tape),
+      m_editor(editor),
       m_rows(static_cast<int>(tape.lines().size()))
 { }
 

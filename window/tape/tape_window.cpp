@@ -3,20 +3,20 @@
 #include "window/tape/tape_window.h"
 
 #include "window/calculator/timed_message.h"
+#include "window/document/tape_document.h"
 #include "window/keys/key_typer.h"
 #include "window/keys/keyboard.h"
-#include "window/document/tape_document.h"
-#include "window/tape/tape_editor.h"
 #include "window/tape/tape_delegate.h"
+#include "window/tape/tape_editor.h"
 #include "window/tape/tape_model.h"
 #include "window/tape/tape_view.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QCloseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -225,7 +225,8 @@ void TapeWindow::createMenuBar(const std::vector<QAction *> &shared)
     file->addSeparator();
     //: In the tape's File menu: closes the tape's window.
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
-    close->setShortcuts(keyboard::shortcuts(QKeySequence::Close, { QKeySequence(Qt::CTRL | Qt::Key_W) }));
+    close->setShortcuts(
+        keyboard::shortcuts(QKeySequence::Close, { QKeySequence(Qt::CTRL | Qt::Key_W) }));
     //: The tape's menu of what is done with its lines.
     QMenu *edit = m_menuBar->addMenu(tr("&Edit", "menu"));
     // Undo and Redo are the calculator's, shared with this window (paste, undo, redo).
