@@ -4,10 +4,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleAnnouncementEvent>
 #endif
+
+#include <utility>
 
 namespace tallimax {
 
@@ -15,20 +18,53 @@ ScreenReaderAnnouncer::ScreenReaderAnnouncer(QWidget &window) : m_window(window)
 
 // Said in the window the user is in, the calculator's or one of its own, such as the tape: a
 // screen reader speaks what the active window says.
+bool ScreenReaderAnnouncer::isOurs(const QWidget *window) const
+{
+    return window == &m_window || window->parentWidget() == &m_window;
+}
+
 QWidget &ScreenReaderAnnouncer::speaker() const
 {
     QWidget *active = QApplication::activeWindow();
-    const bool ours = active != nullptr
-        && (active == &m_window || active->parentWidget() == &m_window);
-    return ours ? *active : m_window;
+    return active != nullptr && isOurs(active) ? *active : m_window;
 }
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-
+// What a dialog of the tape's led to (a file saved, a tape opened) is known while the dialog still
+// holds the keys, and a screen reader would not hear it there, nor in a window without them: it
+// waits until one of Tallimax's own windows has the keys again, or for a second at most.
 void ScreenReaderAnnouncer::announce(const QString &text)
 {
     if (!QAccessible::isActive() || text.isEmpty())
         return;
+    const QWidget *active = QApplication::activeWindow();
+    if (active == nullptr || isOurs(active)) {
+        say(text);
+        return;
+    }
+    m_waiting << text;
+    if (m_focusBack)
+        return;
+    m_focusBack = QObject::connect(qApp, &QApplication::focusChanged, &m_window, [this] {
+        const QWidget *now = QApplication::activeWindow();
+        if (now != nullptr && isOurs(now))
+            sayWaiting();
+    });
+    QTimer::singleShot(1000, &m_window, [this] { sayWaiting(); });
+}
+
+void ScreenReaderAnnouncer::sayWaiting()
+{
+    QObject::disconnect(m_focusBack);
+    m_focusBack = {};
+    const QStringList waiting = std::exchange(m_waiting, {});
+    for (const QString &text : waiting)
+        say(text);
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+void ScreenReaderAnnouncer::say(const QString &text)
+{
     // Polite: said when the screen reader has finished what it is saying, not over it.
     QAccessibleAnnouncementEvent announcement(&speaker(), text);
     announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
@@ -37,10 +73,8 @@ void ScreenReaderAnnouncer::announce(const QString &text)
 
 #else
 
-void ScreenReaderAnnouncer::announce(const QString &text)
+void ScreenReaderAnnouncer::say(const QString &text)
 {
-    if (!QAccessible::isActive() || text.isEmpty())
-        return;
     QWidget &window = speaker();
     const QLatin1String name(NotificationName);
     auto *notification = window.findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);

@@ -4,6 +4,8 @@
 
 #include "window/access/announcer.h"
 
+#include <QMetaObject>
+#include <QStringList>
 #include <QtGlobal>
 
 class QWidget;
@@ -27,10 +29,17 @@ public:
 
 private:
     QWidget &speaker() const;
+    bool isOurs(const QWidget *window) const;
+    // Says it now, in the window the user is in.
+    void say(const QString &text);
+    void sayWaiting();
 
     // The calculator's window. The notification, where Qt has no announcements, is made in a
     // window by its first announcement, as only screen reader users need it.
     QWidget &m_window;
+    // Said once a dialog of another window's, such as a file dialog, has given the keys back.
+    QStringList m_waiting;
+    QMetaObject::Connection m_focusBack;
 };
 
 } // namespace tallimax
