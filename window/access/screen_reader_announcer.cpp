@@ -10,9 +10,17 @@
 #include <QAccessibleAnnouncementEvent>
 #endif
 
+#include <chrono>
 #include <utility>
 
 namespace tallimax {
+
+namespace {
+
+constexpr std::chrono::milliseconds WaitAfterFocus{ 300 };
+constexpr std::chrono::milliseconds WaitAtMost{ 1500 };
+
+} // namespace
 
 ScreenReaderAnnouncer::ScreenReaderAnnouncer(QWidget &window) : m_window(window) { }
 
@@ -31,7 +39,7 @@ QWidget &ScreenReaderAnnouncer::speaker() const
 
 // What a dialog of the tape's led to (a file saved, a tape opened) is known while the dialog still
 // holds the keys, and a screen reader would not hear it there, nor in a window without them: it
-// waits until one of Tallimax's own windows has the keys again, or for a second at most.
+// waits until one of Tallimax's own windows has the keys again, or a second and a half at most.
 void ScreenReaderAnnouncer::announce(const QString &text)
 {
     if (!QAccessible::isActive() || text.isEmpty())
@@ -44,16 +52,20 @@ void ScreenReaderAnnouncer::announce(const QString &text)
     m_waiting << text;
     if (m_focusBack)
         return;
+    // The screen reader first follows the keys to the window and says where they are: the news
+    // comes a moment later, once it knows that window for the active one.
     m_focusBack = QObject::connect(qApp, &QApplication::focusChanged, &m_window, [this] {
         const QWidget *now = QApplication::activeWindow();
         if (now != nullptr && isOurs(now))
-            sayWaiting();
+            QTimer::singleShot(WaitAfterFocus, &m_window, [this] { sayWaiting(); });
     });
-    QTimer::singleShot(1000, &m_window, [this] { sayWaiting(); });
+    QTimer::singleShot(WaitAtMost, &m_window, [this] { sayWaiting(); });
 }
 
 void ScreenReaderAnnouncer::sayWaiting()
 {
+    if (m_waiting.isEmpty())
+        return;
     QObject::disconnect(m_focusBack);
     m_focusBack = {};
     const QStringList waiting = std::exchange(m_waiting, {});
