@@ -80,7 +80,8 @@ TapeWindow::TapeWindow(KeyTyper &typer, TapeEditor &editor, TapeDocument &docume
     createActions();
     createMenuBar(shared);
     column->setMenuBar(m_menuBar);
-    resize(320, calculator.height());
+    // Room for a number, its operator, the result and a short note side by side.
+    resize(420, calculator.height());
 }
 
 void TapeWindow::createActions()
