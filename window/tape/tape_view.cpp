@@ -171,7 +171,9 @@ void TapeView::scrollContentsBy(int dx, int dy)
     viewport()->scroll(dx, dy * scrollUnit());
 }
 
-// Draws the lines in view, each as QListView would: selected, current and focused, hovered.
+// Draws the lines in the region to paint, each as QListView would: selected, current and focused,
+// hovered. Only the lines that cross the region are drawn: after a scroll, the strip scrolled into
+// view and a line changed elsewhere are two bands, and the lines between them are already drawn.
 void TapeView::paintEvent(QPaintEvent *event)
 {
     const int rows = rowCount();
@@ -180,9 +182,6 @@ void TapeView::paintEvent(QPaintEvent *event)
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     QPainter painter(viewport());
-    const QRect area = event->rect();
-    const int first = std::max(0, rowAtY(area.top()));
-    const int last = std::min(rows - 1, rowAtY(area.bottom()));
     const QModelIndex current = currentIndex();
     const QModelIndex hover
         = viewport()->underMouse() ? indexAt(viewport()->mapFromGlobal(QCursor::pos())) : QModelIndex();
@@ -190,7 +189,7 @@ void TapeView::paintEvent(QPaintEvent *event)
     const QStyle::State state = option.state;
     const bool enabled = (state & QStyle::State_Enabled) != 0;
     const QItemSelectionModel *selections = selectionModel();
-    for (int row = first; row <= last; ++row) {
+    const auto paintRow = [&](int row) {
         const QModelIndex index = indexOfRow(row);
         option.rect = visualRect(index);
         option.state = state;
@@ -212,6 +211,14 @@ void TapeView::paintEvent(QPaintEvent *event)
         else
             option.state &= ~QStyle::State_MouseOver;
         itemDelegateForIndex(index)->paint(&painter, option, index);
+    };
+    // The region's rectangles come top to bottom, so a line two of them cross is drawn once.
+    int drawn = -1;
+    for (const QRect &area : event->region()) {
+        const int last = std::min(rows - 1, rowAtY(area.bottom()));
+        for (int row = std::max({ 0, drawn + 1, rowAtY(area.top()) }); row <= last; ++row)
+            paintRow(row);
+        drawn = std::max(drawn, last);
     }
 }
 
