@@ -3,6 +3,7 @@
 #include "window/tape/tape_view.h"
 
 #include "window/keys/keyboard.h"
+#include "window/tape/tape_scroll_bar.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -19,6 +20,11 @@ TapeView::TapeView(QWidget &calculator, QWidget *parent)
     : QListView(parent), m_calculator(calculator)
 {
     setUniformItemSizes(true);
+    // The list hears of its new scroll bar's moves as of the one it replaces.
+    m_scrollBar = new TapeScrollBar(this);
+    setVerticalScrollBar(m_scrollBar);
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &TapeView::verticalScrollbarValueChanged);
+    connect(m_scrollBar, &QScrollBar::actionTriggered, this, &TapeView::verticalScrollbarAction);
 }
 
 int TapeView::rowCount() const
@@ -183,8 +189,9 @@ void TapeView::paintEvent(QPaintEvent *event)
     initViewItemOption(&option);
     QPainter painter(viewport());
     const QModelIndex current = currentIndex();
-    const QModelIndex hover
-        = viewport()->underMouse() ? indexAt(viewport()->mapFromGlobal(QCursor::pos())) : QModelIndex();
+    const QModelIndex hover = viewport()->underMouse()
+        ? indexAt(viewport()->mapFromGlobal(QCursor::pos()))
+        : QModelIndex();
     const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
     const QStyle::State state = option.state;
     const bool enabled = (state & QStyle::State_Enabled) != 0;
@@ -199,7 +206,8 @@ void TapeView::paintEvent(QPaintEvent *event)
             const bool itemEnabled = (model()->flags(index) & Qt::ItemIsEnabled) != 0;
             if (!itemEnabled)
                 option.state &= ~QStyle::State_Enabled;
-            option.palette.setCurrentColorGroup(itemEnabled ? QPalette::Normal : QPalette::Disabled);
+            option.palette.setCurrentColorGroup(
+                itemEnabled ? QPalette::Normal : QPalette::Disabled);
         }
         if (focus && index == current) {
             option.state |= QStyle::State_HasFocus;
@@ -245,7 +253,8 @@ QModelIndex TapeView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifier
         row = std::min(rows - 1, row + 1);
         break;
     case MovePageUp:
-        row = std::max(0, std::min(row - 1, (std::max(0, top - view + height) + height - 1) / height));
+        row = std::max(
+            0, std::min(row - 1, (std::max(0, top - view + height) + height - 1) / height));
         break;
     case MovePageDown:
         row = std::min(rows - 1,
@@ -347,9 +356,11 @@ void TapeView::rowsInserted(const QModelIndex &parent, int start, int end)
         return;
     QScrollBar *bar = verticalScrollBar();
     const bool follow = isVisible() && bar->value() >= bar->maximum() - rowHeight();
-    fitScrollBar(rowCount());
-    if (follow)
-        bar->setValue(bar->maximum());
+    m_scrollBar->change([&] {
+        fitScrollBar(rowCount());
+        if (follow)
+            bar->setValue(bar->maximum());
+    });
     const QRect from = visualRect(indexOfRow(start));
     viewport()->update(0, from.top(), viewport()->width(), viewport()->height() - from.top());
 }
@@ -367,8 +378,10 @@ void TapeView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int en
     const int above = std::max(0, std::min(end + 1, topRow) - start);
     const int value = bar->value() - above * rowHeight() / scrollUnit();
     m_keepingLines = true;
-    fitScrollBar(rowCount() - (end - start + 1));
-    bar->setValue(value);
+    m_scrollBar->change([&] {
+        fitScrollBar(rowCount() - (end - start + 1));
+        bar->setValue(value);
+    });
     m_keepingLines = false;
     if (end >= topRow) {
         const int top = std::max(0, visualRect(indexOfRow(std::max(start, topRow))).top());
