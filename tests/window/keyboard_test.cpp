@@ -763,7 +763,7 @@ void KeyboardTest::tapeShowsWhatItWouldDrawAfresh()
         return true;
     };
     // Lines past the list's end scroll it; a digit changes the last line, Up selects the one
-    // above, and Ctrl+Z takes the digit back.
+    // above, Ctrl+Z takes the digit back, and a correction of the first line changes every total.
     for (int line = 0; line < 30; ++line) {
         type(QStringLiteral("12+"));
         QVERIFY2(shownAfresh(), qPrintable(QStringLiteral("line %1").arg(line)));
@@ -773,6 +773,8 @@ void KeyboardTest::tapeShowsWhatItWouldDrawAfresh()
     QTest::keyClick(&list, Qt::Key_Up);
     QVERIFY(shownAfresh());
     press(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(shownAfresh());
+    QVERIFY(list.model()->setData(list.model()->index(0, 0), QStringList({ "5", "+" })));
     QVERIFY(shownAfresh());
 }
 

@@ -339,11 +339,39 @@ void TapeView::keyPressEvent(QKeyEvent *event)
     QListView::keyPressEvent(event);
 }
 
-// A line that changes moves no other: it is only drawn again.
+// A line that changes moves no other: it is only drawn again. Of lines that change together only
+// those in view are, found from their rows: QAbstractItemView would measure every line of the
+// range, and a correction near the top of a long tape changes every line after it.
 void TapeView::dataChanged(
     const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
 {
-    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+    if (topLeft == bottomRight || !topLeft.isValid() || !bottomRight.isValid()
+        || topLeft.parent() != rootIndex()) {
+        QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    // The line being edited shows what it holds now, as in any view.
+    const QModelIndex current = currentIndex();
+    if (current.row() >= topLeft.row() && current.row() <= bottomRight.row()) {
+        if (QWidget *editor = indexWidget(current))
+            itemDelegateForIndex(current)->setEditorData(editor, current);
+    }
+    const int first = std::max(topLeft.row(), rowAtY(0));
+    const int last = std::min(bottomRight.row(), rowAtY(viewport()->height() - 1));
+    if (isVisible() && first <= last) {
+        const int top = visualRect(indexOfRow(first)).top();
+        viewport()->update(0, top, viewport()->width(), (last - first + 1) * rowHeight());
+    }
+#if QT_CONFIG(accessibility)
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+        event.setFirstRow(topLeft.row());
+        event.setFirstColumn(topLeft.column());
+        event.setLastRow(bottomRight.row());
+        event.setLastColumn(bottomRight.column());
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
 }
 
 // New lines move only those after them, which are drawn again; the scroll bar grows. New lines
