@@ -12,6 +12,7 @@
 // readout is painted, as it would before the next key: the tape's list then lays out its new
 // rows and paints them. With the tape open, every key is checked to have repainted the list.
 
+#include "engine/tape.h"
 #include "window/calculator/calculator_window.h"
 #include "window/document/tape_document.h"
 #include "window/keys/key_typer.h"
@@ -31,6 +32,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace tallimax {
 
@@ -409,30 +412,48 @@ void KeyLatencyBench::correctWithTape_data()
 {
     QTest::addColumn<int>("lines");
     QTest::addColumn<bool>("top");
+    QTest::addColumn<bool>("sum");
     QTest::addColumn<TapeShown>("shown");
 
-    QTest::newRow("the top line of 10,000, tape closed") << 10000 << true << TapeShown::Never;
-    QTest::newRow("the top line of 10,000, tape open") << 10000 << true << TapeShown::Open;
+    // Ordinary rounds, whose running result soon comes back to what it was: a correction at the
+    // top changes the lines after it only until then, none of those in view. A running sum,
+    // "1. +" a line, changes with every line corrected, to the last.
+    QTest::newRow("the top line of 10,000, tape closed")
+        << 10000 << true << false << TapeShown::Never;
+    QTest::newRow("the top line of 10,000, tape open") << 10000 << true << false << TapeShown::Open;
+    QTest::newRow("the last line but one of 100,000, tape closed")
+        << 100000 << false << false << TapeShown::Never;
     QTest::newRow("the last line but one of 100,000, tape open")
-        << 100000 << false << TapeShown::Open;
+        << 100000 << false << false << TapeShown::Open;
+    QTest::newRow("the top line of a 100,000-line running sum, every line changing, tape closed")
+        << 100000 << true << true << TapeShown::Never;
+    QTest::newRow("the top line of a 100,000-line running sum, every line changing, tape open")
+        << 100000 << true << true << TapeShown::Open;
 }
 
-// A line of the tape corrected through the key typer, which types the session again from its
-// start, until the readout is repainted and the event loop has run once. Each correction gives
+// A line of the tape corrected through the key typer, which types the session again from the
+// line on, until the readout is repainted and the event loop has run once. Each correction gives
 // the line a number other than the one it has.
 void KeyLatencyBench::correctWithTape()
 {
     QFETCH(int, lines);
     QFETCH(bool, top);
+    QFETCH(bool, sum);
     QFETCH(TapeShown, shown);
 
-    typeTapeLines(lines);
+    KeyTyper &typer = m_window->typer();
+    if (sum) {
+        const std::vector<LineKeys> keys(static_cast<std::size_t>(lines), LineKeys{ "1+", {} });
+        typer.show(typer.tape().typeLines(keys, typer.snapshot()));
+    } else {
+        typeTapeLines(lines);
+    }
     showTape(shown);
     if (QTest::currentTestFailed())
         return;
-    KeyTyper &typer = m_window->typer();
     const std::size_t line = top ? 0 : static_cast<std::size_t>(lines) - 2;
     const std::optional<TapeOperator> op = typer.tape().lines()[line].op;
+    const std::string last = typer.tape().lines().back().result;
     int corrections = 0;
     QBENCHMARK
     {
@@ -443,7 +464,10 @@ void KeyLatencyBench::correctWithTape()
         ++corrections;
     }
     QCOMPARE(typer.tape().lines().size(), static_cast<std::size_t>(lines));
-    if (shown == TapeShown::Open)
+    // The correction reached the lines in view, which were painted again.
+    if (sum)
+        QVERIFY(typer.tape().lines().back().result != last);
+    if (shown == TapeShown::Open && (sum || !top))
         QVERIFY(m_listPaints.paints >= corrections);
 }
 

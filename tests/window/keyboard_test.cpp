@@ -23,7 +23,10 @@
 #include <QMimeData>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -64,6 +67,7 @@ private slots:
     void readoutMenuCopies();
     void pasteFromTheClipboard();
     void tapeCorrectsAndHandsOn();
+    void tapeShowsWhatItWouldDrawAfresh();
 
 private: // NOLINT(readability-redundant-access-specifiers): ends moc's slot section
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -732,6 +736,47 @@ void KeyboardTest::pasteFromTheClipboard()
         divided << testing::keyName(key);
     QCOMPARE(m_clicked, divided);
     QCOMPARE(readoutLabel()->text(), QStringLiteral("8."));
+}
+
+// The tape's list draws again only what a change leaves other than it was: after each key, what
+// is on the screen is what the list and its scroll bar would draw afresh.
+void KeyboardTest::tapeShowsWhatItWouldDrawAfresh()
+{
+    press(Qt::Key_H, Qt::ControlModifier);
+    TapeWindow *tape = calculatorWindow()->tapeWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(tape));
+    QListView &list = tape->view();
+    const auto shownAfresh = [&] {
+        QCoreApplication::processEvents();
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(tape, &request);
+        for (QWidget *part :
+            { list.viewport(), static_cast<QWidget *>(list.verticalScrollBar()) }) {
+            if (!part->isVisible())
+                continue;
+            const QRect area(part->mapTo(tape, QPoint()), part->size());
+            const QPixmap shown = tape->screen()->grabWindow(
+                tape->winId(), area.x(), area.y(), area.width(), area.height());
+            if (shown.toImage().convertToFormat(QImage::Format_RGB32)
+                != part->grab().toImage().convertToFormat(QImage::Format_RGB32))
+                return false;
+        }
+        return true;
+    };
+    // Lines past the list's end scroll it; a digit changes the last line, Up selects the one
+    // above, Ctrl+Z takes the digit back, and a correction of the first line changes every total.
+    for (int line = 0; line < 30; ++line) {
+        type(QStringLiteral("12+"));
+        QVERIFY2(shownAfresh(), qPrintable(QStringLiteral("line %1").arg(line)));
+    }
+    type(QStringLiteral("4"));
+    QVERIFY(shownAfresh());
+    QTest::keyClick(&list, Qt::Key_Up);
+    QVERIFY(shownAfresh());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(shownAfresh());
+    QVERIFY(list.model()->setData(list.model()->index(0, 0), QStringList({ "5", "+" })));
+    QVERIFY(shownAfresh());
 }
 
 // The tape beside the calculator: Ctrl+H opens it without touching the calculator's window; keys it

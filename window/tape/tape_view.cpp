@@ -3,6 +3,7 @@
 #include "window/tape/tape_view.h"
 
 #include "window/keys/keyboard.h"
+#include "window/tape/tape_scroll_bar.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -19,6 +20,11 @@ TapeView::TapeView(QWidget &calculator, QWidget *parent)
     : QListView(parent), m_calculator(calculator)
 {
     setUniformItemSizes(true);
+    // The list hears of its new scroll bar's moves as of the one it replaces.
+    m_scrollBar = new TapeScrollBar(this);
+    setVerticalScrollBar(m_scrollBar);
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &TapeView::verticalScrollbarValueChanged);
+    connect(m_scrollBar, &QScrollBar::actionTriggered, this, &TapeView::verticalScrollbarAction);
 }
 
 int TapeView::rowCount() const
@@ -171,7 +177,9 @@ void TapeView::scrollContentsBy(int dx, int dy)
     viewport()->scroll(dx, dy * scrollUnit());
 }
 
-// Draws the lines in view, each as QListView would: selected, current and focused, hovered.
+// Draws the lines in the region to paint, each as QListView would: selected, current and focused,
+// hovered. Only the lines that cross the region are drawn: after a scroll, the strip scrolled into
+// view and a line changed elsewhere are two bands, and the lines between them are already drawn.
 void TapeView::paintEvent(QPaintEvent *event)
 {
     const int rows = rowCount();
@@ -180,17 +188,15 @@ void TapeView::paintEvent(QPaintEvent *event)
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     QPainter painter(viewport());
-    const QRect area = event->rect();
-    const int first = std::max(0, rowAtY(area.top()));
-    const int last = std::min(rows - 1, rowAtY(area.bottom()));
     const QModelIndex current = currentIndex();
-    const QModelIndex hover
-        = viewport()->underMouse() ? indexAt(viewport()->mapFromGlobal(QCursor::pos())) : QModelIndex();
+    const QModelIndex hover = viewport()->underMouse()
+        ? indexAt(viewport()->mapFromGlobal(QCursor::pos()))
+        : QModelIndex();
     const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
     const QStyle::State state = option.state;
     const bool enabled = (state & QStyle::State_Enabled) != 0;
     const QItemSelectionModel *selections = selectionModel();
-    for (int row = first; row <= last; ++row) {
+    const auto paintRow = [&](int row) {
         const QModelIndex index = indexOfRow(row);
         option.rect = visualRect(index);
         option.state = state;
@@ -200,7 +206,8 @@ void TapeView::paintEvent(QPaintEvent *event)
             const bool itemEnabled = (model()->flags(index) & Qt::ItemIsEnabled) != 0;
             if (!itemEnabled)
                 option.state &= ~QStyle::State_Enabled;
-            option.palette.setCurrentColorGroup(itemEnabled ? QPalette::Normal : QPalette::Disabled);
+            option.palette.setCurrentColorGroup(
+                itemEnabled ? QPalette::Normal : QPalette::Disabled);
         }
         if (focus && index == current) {
             option.state |= QStyle::State_HasFocus;
@@ -212,6 +219,14 @@ void TapeView::paintEvent(QPaintEvent *event)
         else
             option.state &= ~QStyle::State_MouseOver;
         itemDelegateForIndex(index)->paint(&painter, option, index);
+    };
+    // The region's rectangles come top to bottom, so a line two of them cross is drawn once.
+    int drawn = -1;
+    for (const QRect &area : event->region()) {
+        const int last = std::min(rows - 1, rowAtY(area.bottom()));
+        for (int row = std::max({ 0, drawn + 1, rowAtY(area.top()) }); row <= last; ++row)
+            paintRow(row);
+        drawn = std::max(drawn, last);
     }
 }
 
@@ -238,7 +253,8 @@ QModelIndex TapeView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifier
         row = std::min(rows - 1, row + 1);
         break;
     case MovePageUp:
-        row = std::max(0, std::min(row - 1, (std::max(0, top - view + height) + height - 1) / height));
+        row = std::max(
+            0, std::min(row - 1, (std::max(0, top - view + height) + height - 1) / height));
         break;
     case MovePageDown:
         row = std::min(rows - 1,
@@ -323,11 +339,39 @@ void TapeView::keyPressEvent(QKeyEvent *event)
     QListView::keyPressEvent(event);
 }
 
-// A line that changes moves no other: it is only drawn again.
+// A line that changes moves no other: it is only drawn again. Of lines that change together only
+// those in view are, found from their rows: QAbstractItemView would measure every line of the
+// range, and a correction near the top of a long tape changes every line after it.
 void TapeView::dataChanged(
     const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
 {
-    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+    if (topLeft == bottomRight || !topLeft.isValid() || !bottomRight.isValid()
+        || topLeft.parent() != rootIndex()) {
+        QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    // The line being edited shows what it holds now, as in any view.
+    const QModelIndex current = currentIndex();
+    if (current.row() >= topLeft.row() && current.row() <= bottomRight.row()) {
+        if (QWidget *editor = indexWidget(current))
+            itemDelegateForIndex(current)->setEditorData(editor, current);
+    }
+    const int first = std::max(topLeft.row(), rowAtY(0));
+    const int last = std::min(bottomRight.row(), rowAtY(viewport()->height() - 1));
+    if (isVisible() && first <= last) {
+        const int top = visualRect(indexOfRow(first)).top();
+        viewport()->update(0, top, viewport()->width(), (last - first + 1) * rowHeight());
+    }
+#if QT_CONFIG(accessibility)
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+        event.setFirstRow(topLeft.row());
+        event.setFirstColumn(topLeft.column());
+        event.setLastRow(bottomRight.row());
+        event.setLastColumn(bottomRight.column());
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
 }
 
 // New lines move only those after them, which are drawn again; the scroll bar grows. New lines
@@ -340,9 +384,11 @@ void TapeView::rowsInserted(const QModelIndex &parent, int start, int end)
         return;
     QScrollBar *bar = verticalScrollBar();
     const bool follow = isVisible() && bar->value() >= bar->maximum() - rowHeight();
-    fitScrollBar(rowCount());
-    if (follow)
-        bar->setValue(bar->maximum());
+    m_scrollBar->change([&] {
+        fitScrollBar(rowCount());
+        if (follow)
+            bar->setValue(bar->maximum());
+    });
     const QRect from = visualRect(indexOfRow(start));
     viewport()->update(0, from.top(), viewport()->width(), viewport()->height() - from.top());
 }
@@ -360,8 +406,10 @@ void TapeView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int en
     const int above = std::max(0, std::min(end + 1, topRow) - start);
     const int value = bar->value() - above * rowHeight() / scrollUnit();
     m_keepingLines = true;
-    fitScrollBar(rowCount() - (end - start + 1));
-    bar->setValue(value);
+    m_scrollBar->change([&] {
+        fitScrollBar(rowCount() - (end - start + 1));
+        bar->setValue(value);
+    });
     m_keepingLines = false;
     if (end >= topRow) {
         const int top = std::max(0, visualRect(indexOfRow(std::max(start, topRow))).top());

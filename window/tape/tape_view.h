@@ -6,6 +6,8 @@
 
 namespace tallimax {
 
+class TapeScrollBar;
+
 // The list of the tape's lines. Keys it has no use for go on to the calculator, so typing goes on
 // wherever the focus is.
 //
@@ -67,6 +69,7 @@ private:
     QModelIndex indexOfRow(int row) const;
 
     QWidget &m_calculator;
+    TapeScrollBar *m_scrollBar = nullptr;
     // Measured once from a line, then again whenever the font or the style may change it.
     mutable int m_rowHeight = 0;
     // True while lines above those in view go: the scroll bar follows them, the viewport stays.
