@@ -533,8 +533,7 @@ void KeyLatencyBench::clickWhileKept()
     m_readout = m_window->findChild<QLabel *>(QStringLiteral("Readout"));
     typeTapeLines(lines);
     if (kept) {
-        m_window->toggleTape();
-        m_window->toggleTape();
+        m_window->document().createActions();
         m_window->document().keepAction()->setChecked(true);
         QVERIFY(QFile::exists(state.filePath(QStringLiteral("tallimax/tape.tape"))));
     }
@@ -568,8 +567,7 @@ void KeyLatencyBench::startWithKeptTape()
         m_window = std::make_unique<CalculatorWindow>();
         m_window->calculator().Form_Load();
         typeTapeLines(lines);
-        m_window->toggleTape();
-        m_window->toggleTape();
+        m_window->document().createActions();
         m_window->document().keepAction()->setChecked(true);
     }
     m_window.reset();
@@ -592,8 +590,10 @@ void KeyLatencyBench::startWithKeptTape()
     }));
     qInfo("first paint: %.2f ms, kept tape there: %.2f ms", static_cast<double>(painted) / 1e6,
         static_cast<double>(clock.nsecsElapsed()) / 1e6);
-    if (lines > 0)
+    if (lines > 0) {
+        m_window->document().createActions();
         m_window->document().keepAction()->setChecked(false);
+    }
 }
 
 } // namespace tallimax
