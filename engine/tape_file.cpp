@@ -176,6 +176,15 @@ struct NumberKeys
     std::optional<Reason> refusal;
 };
 
+// The readout shows a whole number with the separator after it, typed or not: the point is left
+// out of its keys, so that a number still being typed goes on with digits before the separator.
+std::string wholeWithoutPoint(std::string keys)
+{
+    if (keys.ends_with('.') && keys.size() > 1 && keys[keys.size() - 2] != '-')
+        keys.pop_back();
+    return keys;
+}
+
 // The keys that type a number cell. The readout's own way of writing a number, digits with at
 // most one separator after an optional "-" (the lone "-" of a sign typed before any digit
 // included), is read at any length, as the tape holds numbers longer than a paste takes; anything
@@ -202,13 +211,8 @@ NumberKeys readNumberCell(std::string_view cell, std::string_view separator)
             break;
         }
     }
-    if (at == cell.size()) {
-        // The readout shows a whole number with the separator after it, typed or not: the
-        // point is left out, so that a number still being typed goes on with digits before it.
-        if (keys.ends_with('.') && keys.size() > 1 && keys[keys.size() - 2] != '-')
-            keys.pop_back();
-        return { std::move(keys), std::nullopt };
-    }
+    if (at == cell.size())
+        return { wholeWithoutPoint(std::move(keys)), std::nullopt };
 
     paste::Reading reading = paste::readPastedText(cell, separator, {});
     if (reading.refusal == paste::Refusal::TooLong)
@@ -218,7 +222,7 @@ NumberKeys readNumberCell(std::string_view cell, std::string_view separator)
     if (reading.refusal || digits.empty()
         || digits.find_first_not_of("0123456789.") != std::string_view::npos)
         return { {}, Reason::NotANumber };
-    return { std::move(reading.keys), std::nullopt };
+    return { wholeWithoutPoint(std::move(reading.keys)), std::nullopt };
 }
 
 TapeFileReading refused(std::size_t line, Reason reason)
@@ -368,7 +372,10 @@ TapeFileReading readTapeFile(std::string_view bytes)
             return refused(at, Reason::NoteTooLong);
 
         LineKeys &keys = reading.lines.emplace_back();
+        // A carriage return inside a note, as a spreadsheet may leave one, reads as the space
+        // the tape writes for it.
         keys.note = note;
+        std::replace(keys.note.begin(), keys.note.end(), '\r', ' ');
         if (isBreak) {
             keys.keys = "R";
             open = false;
