@@ -135,14 +135,19 @@ for page in $pages; do
 done
 
 # The menu entry and the metainfo speak every language; the Name is Tallimax in all of them.
-# gettext 0.23 writes a language with a country in the metainfo as XML spells it (pt-BR), 0.21
-# as po/LINGUAS does (pt_BR); AppStream reads both.
+# gettext 0.23 writes a language with a country in the metainfo as XML spells it (pt-BR), and
+# Chinese by its script (zh-Hans, zh-Hant), 0.21 as po/LINGUAS does (pt_BR, zh_CN); AppStream
+# reads them all.
 metainfo=$root/$prefix/share/metainfo/$id.metainfo.xml
 for lang in $languages; do
     for key in GenericName Comment Keywords; do
         grep -q "^$key\[$lang\]=." "$entry" || fail "the menu entry has no $key[$lang]"
     done
     tag="($lang|$(echo "$lang" | tr _ -))"
+    case "$lang" in
+    zh_CN) tag="(zh_CN|zh-CN|zh-Hans(-CN)?)" ;;
+    zh_TW) tag="(zh_TW|zh-TW|zh-Hant(-TW)?)" ;;
+    esac
     for element in summary p li keyword; do
         grep -Eq "<$element xml:lang=\"$tag\">" "$metainfo" \
             || fail "the metainfo has no <$element xml:lang=\"$lang\">"
