@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/paste_text.h"
 
+#include "engine/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -32,13 +34,6 @@ bool isSpaceGroupSeparator(std::string_view text)
 {
     return std::find(SpaceGroupSeparators.begin(), SpaceGroupSeparators.end(), text)
         != SpaceGroupSeparators.end();
-}
-
-std::size_t characterCount(std::string_view text)
-{
-    // Every UTF-8 character has exactly one byte that is not a continuation byte.
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
-        [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
 }
 
 // A mark between the digits of a number, and what it may stand for.
@@ -269,7 +264,7 @@ Reading TextReader::read()
 Reading readPastedText(
     std::string_view text, std::string_view decimalSeparator, std::string_view groupSeparator)
 {
-    if (characterCount(text) > MaxCharacters)
+    if (utf8::characterCount(text) > MaxCharacters)
         return refused(Refusal::TooLong);
     // A copied line or spreadsheet cell often ends in a line break.
     for (const std::string_view lineBreak : { "\r\n", "\n", "\r" }) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/tape.h"
 
+#include "engine/utf8.h"
+
 #include <algorithm>
 #include <iterator>
 #include <utility>
@@ -162,20 +164,22 @@ std::optional<TapeOperator> operatorOf(char key)
     }
 }
 
-std::string cutNote(std::string note)
+std::string noteOf(std::string text)
 {
     std::size_t points = 0;
-    for (std::size_t i = 0; i < note.size(); ++i) {
-        // A code point starts at every byte that does not continue one.
-        if ((static_cast<unsigned char>(note[i]) & 0xC0U) == 0x80U)
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char &c = text[i];
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+        if (utf8::isContinuationByte(c))
             continue;
         if (points == TapeLine::MaxNote) {
-            note.resize(i);
+            text.resize(i);
             break;
         }
         ++points;
     }
-    return note;
+    return text;
 }
 
 Tape::Tape(DecimalSeparatorSource decimalSeparator, std::size_t maxLines, std::size_t maxBytes,
@@ -355,7 +359,7 @@ std::optional<Snapshot> Tape::annotate(std::size_t line, std::string note, Snaps
 {
     if (line >= m_lines.size())
         return std::nullopt;
-    note = cutNote(std::move(note));
+    note = noteOf(std::move(note));
     if (note == m_lines[line].note)
         return std::nullopt;
     std::vector<TapeLine> annotated{ m_lines[line] };
@@ -381,7 +385,7 @@ Snapshot Tape::typeLines(const std::vector<LineKeys> &lines, Snapshot now)
         for (const char key : line.keys) {
             const bool starts = startsLine(m_lines, key);
             if (type(calculator, key) && starts && !noted) {
-                m_lines.back().note = cutNote(line.note);
+                m_lines.back().note = noteOf(line.note);
                 noted = true;
             }
         }

@@ -4,13 +4,15 @@
 
 #include "engine/paste_text.h"
 #include "engine/tape.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
 #include <array>
 
 namespace tallimax {
 
-static_assert(MaxFileBytes == Tape::MaxBytes && MaxFileLines == Tape::MaxLines,
+static_assert(
+    MaxFileBytes == Tape::MaxBytes && MaxFileLines == Tape::MaxLines + Tape::MaxLines / 100,
     "a file holds what the tape keeps");
 
 namespace {
@@ -19,17 +21,6 @@ using Reason = TapeFileError::Reason;
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t MaxCells = 4;
-
-bool isContinuationByte(unsigned char byte)
-{
-    return (byte & 0xC0U) == 0x80U;
-}
-
-std::size_t characterCount(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
-        [](char c) { return !isContinuationByte(static_cast<unsigned char>(c)); }));
-}
 
 // How many bytes the UTF-8 character at the start of the text takes, or 0 when it is none: no
 // overlong forms, no surrogates, nothing beyond U+10FFFF.
@@ -60,7 +51,7 @@ std::size_t utf8Length(std::string_view text)
     if (text.size() < length || byte(1) < low || byte(1) > high)
         return 0;
     for (std::size_t i = 2; i < length; ++i) {
-        if (!isContinuationByte(byte(i)))
+        if (!utf8::isContinuationByte(text[i]))
             return 0;
     }
     return length;
@@ -303,8 +294,7 @@ void appendTapeFileLine(std::string &file, const TapeFileLine &line)
     }
     if (!line.note.empty()) {
         file += '\t';
-        for (const char c : cutNote(line.note))
-            file += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
+        file += noteOf(line.note);
     }
     file += '\n';
 }
@@ -368,7 +358,7 @@ TapeFileReading readTapeFile(std::string_view bytes)
             return refused(at, Reason::UnknownOperator);
         if (number.empty() && *op == '\0')
             return refused(at, Reason::EmptyLine);
-        if (characterCount(note) > MaxNoteCharacters)
+        if (utf8::characterCount(note) > MaxNoteCharacters)
             return refused(at, Reason::NoteTooLong);
 
         LineKeys &keys = reading.lines.emplace_back();
@@ -394,12 +384,11 @@ TapeFileReading readTapeFile(std::string_view bytes)
     return reading;
 }
 
-std::string writeTapeFile(
-    const std::deque<TapeLine> &lines, std::string_view separator, std::size_t first)
+std::string writeTapeFile(const std::deque<TapeLine> &lines, std::string_view separator)
 {
-    std::string file = first == 0 ? tapeFileHeader(separator) : std::string();
-    for (std::size_t i = first; i < lines.size(); ++i)
-        appendTapeFileLine(file, fileLineOf(lines[i]));
+    std::string file = tapeFileHeader(separator);
+    for (const TapeLine &line : lines)
+        appendTapeFileLine(file, fileLineOf(line));
     return file;
 }
 

@@ -28,14 +28,13 @@ namespace tallimax {
 // Numbers are written as the readout showed them, in the decimal separator the header names.
 // The result cell holds the running result or the message of a refused evaluation; a reader
 // never takes it, as the keys typed again work every result out anew.
-inline constexpr std::string_view TapeFileSuffix = ".tape";
 inline constexpr std::string_view TapeFileMagic = "Tallimax tape";
 inline constexpr int TapeFileVersion = 1;
 inline constexpr std::string_view TapeFileBreak = "RESET ALL";
 // The largest file read, as much as the tape keeps in memory.
 inline constexpr std::size_t MaxFileBytes = std::size_t{ 64 } << 20U;
-// The most lines a file holds, as many as the tape keeps.
-inline constexpr std::size_t MaxFileLines = 100'000;
+// The most lines a file holds, as many as the tape keeps before it lets the oldest go.
+inline constexpr std::size_t MaxFileLines = 101'000;
 // The longest note, in characters (code points).
 inline constexpr std::size_t MaxNoteCharacters = TapeLine::MaxNote;
 
@@ -73,9 +72,8 @@ void appendTapeFileLine(std::string &file, const TapeFileLine &line);
 // The whole file for these lines.
 std::string writeTapeFile(std::span<const TapeFileLine> lines, std::string_view separator);
 
-// The whole file's text for the tape's lines from `first` on, after the header when `first` is 0.
-std::string writeTapeFile(
-    const std::deque<TapeLine> &lines, std::string_view separator, std::size_t first = 0);
+// The whole file for the tape's lines.
+std::string writeTapeFile(const std::deque<TapeLine> &lines, std::string_view separator);
 
 // Why a file reads as no tape, and the text line (1-based; 0 for the file as a whole) where.
 struct TapeFileError

@@ -70,8 +70,10 @@ struct TapeLine
     friend bool operator==(const TapeLine &, const TapeLine &) = default;
 };
 
-// The note cut to TapeLine::MaxNote code points, never inside a character.
-std::string cutNote(std::string note);
+// The note a line keeps of a text: its tabs and line breaks made spaces, as they would split it
+// into cells and lines wherever the tape is copied or saved, cut to TapeLine::MaxNote code points,
+// never inside a character.
+std::string noteOf(std::string text);
 
 // The lines of the tape from one line on, as they were before a step changed them: they stand
 // for `count` lines there now (all those to the end of the tape for ToEnd). `first` counts lines

@@ -412,12 +412,12 @@ public:
                 std::string note(bytes.begin(), bytes.end());
                 i += 2 + length;
                 const bool same =
-                    line == m_tape.lines().size() || m_tape.lines()[line].note == cutNote(note);
+                    line == m_tape.lines().size() || m_tape.lines()[line].note == noteOf(note);
                 const std::size_t droppedBefore = m_droppedLines;
                 retype(same, [&] { return m_tape.annotate(line, note, snapshot()); });
                 // A longer note may take the tape past its bound, and its oldest lines go.
                 const std::size_t gone = m_droppedLines - droppedBefore;
-                check(same || line < gone || m_tape.lines()[line - gone].note == cutNote(note),
+                check(same || line < gone || m_tape.lines()[line - gone].note == noteOf(note),
                     "a note not kept");
                 break;
             }

@@ -154,6 +154,7 @@ const std::vector<TapeScript> tapeScripts = {
     { "NotePutBack", "2+3X4=n1{three}uy", "2. +|3. X 5 #three|4. = 20", "20" },
     { "SameNoteIsNoStep", "2+3X4=n1{a}n1{a}u", "2. +|3. X 5|4. = 20", "20" },
     { "NoteThroughUndoneCorrection", "2+3X4=n1{a}c0+{5}uuyy", "5. +|3. X 8 #a|4. = 32", "32" },
+    { "NoteSplitsNoCells", "2+3=n0{a\tb\r\nc}", "2. + #a b  c|3. = 5", "5" },
 };
 
 class TapeKeys : public testing::TestWithParam<TapeScript>
