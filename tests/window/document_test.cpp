@@ -69,6 +69,7 @@ private slots:
         QCOMPARE(tape().lines().size(), saved.size() + 2);
         QVERIFY(std::equal(saved.begin(), saved.end(), tape().lines().begin() + 2));
         QCOMPARE(readoutLabel()->text(), QStringLiteral("7.25"));
+        QVERIFY(document().isModified());
         calculatorWindow()->typer().undo();
         QCOMPARE(tape().lines().size(), std::size_t{ 1 });
         QCOMPARE(readoutLabel()->text(), QStringLiteral("5."));
@@ -156,6 +157,36 @@ private slots:
         calculatorWindow()->toggleTape();
         document().keepAction()->setChecked(false);
         QVERIFY(QDir(m_state.filePath(QStringLiteral("tallimax"))).isEmpty());
+    }
+
+    // A kept tape whose last line a kill cut short comes back without that line; one this
+    // Tallimax cannot read is left as it is, and not kept over.
+    void unreadableKeptTape_data()
+    {
+        QTest::addColumn<QByteArray>("kept");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("last line cut short")
+            << QByteArray("Tallimax tape\t1\t.\n4.\t+\t\n5.\t=\t9\n6.\tX\t\t\xe2\x82") << 3;
+        QTest::newRow("newer Tallimax") << QByteArray("Tallimax tape\t2\t.\n4.\t+\t\n") << 0;
+    }
+
+    void unreadableKeptTape()
+    {
+        QFETCH(QByteArray, kept);
+        QFETCH(int, lines);
+        const QString path = m_state.filePath(QStringLiteral("tallimax/tape.tape"));
+        QVERIFY(QDir().mkpath(m_state.filePath(QStringLiteral("tallimax"))));
+        write(path, kept);
+        closeWindow();
+        QVERIFY(openWindow());
+        document().restoreKept();
+        QCOMPARE(tape().lines().size(), static_cast<std::size_t>(lines));
+        calculatorWindow()->toggleTape();
+        QCOMPARE(document().keepAction()->isChecked(), lines > 0);
+        if (lines == 0)
+            QCOMPARE(read(path), kept);
+        else
+            QCOMPARE(read(path), QByteArray::fromStdString(writeTapeFile(tape().lines(), ".")));
     }
 
 private:

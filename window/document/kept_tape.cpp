@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
 
 namespace tallimax {
 
@@ -14,6 +17,21 @@ namespace {
 
 constexpr const char *FileName = "tape.tape";
 constexpr const char *LockName = "tape.lock";
+
+// The number of text lines in a file, and where its last one starts.
+std::size_t textLineCount(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'))
+        + (text.empty() || text.ends_with('\n') ? 0 : 1);
+}
+
+std::size_t lastLineStart(std::string_view text)
+{
+    if (text.ends_with('\n'))
+        text.remove_suffix(1);
+    const std::size_t end = text.rfind('\n');
+    return end == std::string_view::npos ? 0 : end + 1;
+}
 
 } // namespace
 
@@ -48,7 +66,9 @@ bool KeptTape::lock()
     if (!QDir().mkpath(m_folder))
         return false;
     m_lock = std::make_unique<QLockFile>(m_folder + u'/' + QLatin1String(LockName));
-    // A lock left by a Tallimax that was killed names a process that is gone: it is taken over.
+    // The lock is held for a whole session, however long: only one left by a Tallimax that was
+    // killed, naming a process that is gone, is taken over.
+    m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return true;
     m_lock.reset();
@@ -56,16 +76,25 @@ bool KeptTape::lock()
     return false;
 }
 
-std::optional<std::string> KeptTape::take()
+std::optional<TapeFileReading> KeptTape::take()
 {
     if (!requested() || !lock())
         return std::nullopt;
-    m_status = Status::Keeping;
+    TapeFileReading reading;
     QFile file(path());
-    if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(MaxFileBytes))
-        return std::nullopt;
+    if (file.size() > qint64(MaxFileBytes)) {
+        reading.error = TapeFileError{ 0, TapeFileError::Reason::TooLarge };
+        return reading;
+    }
+    // A file that cannot be read cannot be written either: start() says why.
+    if (!file.open(QIODevice::ReadOnly))
+        return reading;
     const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    reading = readTapeFile(text);
+    if (reading.error && reading.error->line > 1 && reading.error->line == textLineCount(text))
+        reading = readTapeFile(text.substr(0, lastLineStart(text)));
+    return reading;
 }
 
 bool KeptTape::start(const Tape &tape, QString *error)
@@ -80,8 +109,8 @@ bool KeptTape::start(const Tape &tape, QString *error)
     m_file.close();
     if (!writeFrom(tape, 0)) {
         if (error != nullptr)
-            *error = m_file.errorString();
-        stop();
+            *error = m_error;
+        release();
         return false;
     }
     return true;
@@ -91,6 +120,12 @@ void KeptTape::stop()
 {
     m_file.close();
     QFile::remove(path());
+    release();
+}
+
+void KeptTape::release()
+{
+    m_file.close();
     m_offsets.clear();
     if (m_lock != nullptr)
         m_lock->unlock();
@@ -98,51 +133,73 @@ void KeptTape::stop()
     m_status = Status::Off;
 }
 
-void KeptTape::linesReplaced(const Tape &tape, std::size_t first)
+bool KeptTape::linesReplaced(const Tape &tape, std::size_t first)
 {
-    if (m_status == Status::Keeping)
-        writeFrom(tape, first);
+    return m_status != Status::Keeping || writeFrom(tape, first);
 }
 
-void KeptTape::oldestDropped(const Tape &tape)
+bool KeptTape::oldestDropped(const Tape &tape)
 {
     if (m_status != Status::Keeping)
-        return;
+        return true;
     m_offsets.clear();
-    writeFrom(tape, 0);
+    return writeFrom(tape, 0);
 }
 
 // A step changes only the end of the tape, so only the end of the file is written: what a key
 // costs does not grow with the tape. The file is written straight through, without a buffer of
-// Qt's, so that what a step wrote is on its way to the disk when the step ends.
+// Qt's, so that what a step wrote is on its way to the disk when the step ends. A write that
+// fails leaves the offsets unknown: the next change writes the file whole.
 bool KeptTape::writeFrom(const Tape &tape, std::size_t first)
 {
-    if (!m_file.isOpen()) {
-        m_file.setFileName(path());
-        if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-            return false;
-        m_offsets.clear();
-    }
+    if (m_offsets.empty() || !m_file.isOpen())
+        return writeWhole(tape);
     // m_offsets[i] is where line i starts, and its last entry where the file ends.
+    first = std::min(first, m_offsets.size() - 1);
+    m_offsets.resize(first + 1);
+    const qint64 cut = m_offsets.back();
     std::string text;
-    qint64 cut = 0;
-    if (m_offsets.empty()) {
-        first = 0;
-        text = tapeFileHeader(keyboard::systemDecimalSeparator());
-        m_offsets.push_back(static_cast<qint64>(text.size()));
-    } else {
-        first = std::min(first, m_offsets.size() - 1);
-        m_offsets.resize(first + 1);
-        cut = m_offsets.back();
-    }
     const auto &lines = tape.lines();
-    const qint64 start = m_offsets.back() - static_cast<qint64>(text.size());
     for (std::size_t i = first; i < lines.size(); ++i) {
         appendTapeFileLine(text, fileLineOf(lines[i]));
-        m_offsets.push_back(start + static_cast<qint64>(text.size()));
+        m_offsets.push_back(cut + static_cast<qint64>(text.size()));
     }
     const auto size = static_cast<qint64>(text.size());
-    return m_file.resize(cut) && m_file.seek(cut) && m_file.write(text.data(), size) == size;
+    if (m_file.resize(cut) && m_file.seek(cut) && m_file.write(text.data(), size) == size)
+        return true;
+    m_error = m_file.errorString();
+    m_offsets.clear();
+    m_file.close();
+    return false;
+}
+
+// The whole file replaces the one kept only once it is all written, so that a kill, a full disk
+// or a folder that cannot be written leaves the tape kept as it was; the new file is then kept
+// open for the steps that follow.
+bool KeptTape::writeWhole(const Tape &tape)
+{
+    m_file.close();
+    m_offsets.clear();
+    std::string text = tapeFileHeader(keyboard::systemDecimalSeparator());
+    std::vector<qint64> offsets{ static_cast<qint64>(text.size()) };
+    for (const TapeLine &line : tape.lines()) {
+        appendTapeFileLine(text, fileLineOf(line));
+        offsets.push_back(static_cast<qint64>(text.size()));
+    }
+    QSaveFile whole(path());
+    const auto size = static_cast<qint64>(text.size());
+    if (!whole.open(QIODevice::WriteOnly) || whole.write(text.data(), size) != size
+        || !whole.commit()) {
+        m_error = whole.errorString();
+        return false;
+    }
+    m_file.setFileName(path());
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        m_error = m_file.errorString();
+        return false;
+    }
+    m_offsets = std::move(offsets);
+    return true;
 }
 
 } // namespace tallimax

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/tape.h"
+#include "engine/tape_file.h"
 
 #include <QFile>
 #include <QLockFile>
@@ -38,22 +39,30 @@ public:
     bool requested() const;
     Status status() const { return m_status; }
 
-    // Takes the lock and reads the kept tape's bytes; nothing when it cannot be kept here (another
-    // Tallimax keeps it) or holds nothing to read.
-    std::optional<std::string> take();
-    // Keeps this tape from now on, writing it whole. False, with the reason, when it cannot.
+    // Takes the lock and reads the kept tape, to be typed before start(); nothing when none was
+    // asked for or another Tallimax keeps it. A last line cut short, as by a kill while a step
+    // was being written, is left out: the tape is as it was before that step.
+    std::optional<TapeFileReading> take();
+    // Keeps this tape from now on, writing it whole. False, with the reason, when it cannot; the
+    // kept file is then as it was.
     bool start(const Tape &tape, QString *error);
     // Deletes the kept tape at once and lets the lock go.
     void stop();
+    // Lets the lock go and keeps nothing more, leaving the kept file as it is.
+    void release();
 
-    // The lines from `first` on changed: the file is cut there and written on from it.
-    void linesReplaced(const Tape &tape, std::size_t first);
+    // The lines from `first` on changed: the file is cut there and written on from it. False when
+    // it could not be written; the next change writes it whole again.
+    bool linesReplaced(const Tape &tape, std::size_t first);
     // The oldest lines went: the file is written again whole.
-    void oldestDropped(const Tape &tape);
+    bool oldestDropped(const Tape &tape);
+    // Why the last write failed, as the system says it.
+    QString errorString() const { return m_error; }
 
 private:
     bool lock();
     bool writeFrom(const Tape &tape, std::size_t first);
+    bool writeWhole(const Tape &tape);
 
     QString m_folder;
     Status m_status = Status::Off;
@@ -61,6 +70,7 @@ private:
     QFile m_file;
     // Where each kept line starts in the file, and where the file ends.
     std::vector<qint64> m_offsets;
+    QString m_error;
 };
 
 } // namespace tallimax

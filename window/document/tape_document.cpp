@@ -170,16 +170,38 @@ void TapeDocument::setModified(bool modified)
 
 void TapeDocument::linesReplaced(std::size_t first, std::size_t /*removed*/, std::size_t /*added*/)
 {
-    m_kept.linesReplaced(m_editor.tape(), first);
+    keptWritten(m_kept.linesReplaced(m_editor.tape(), first));
     if (!m_path.isEmpty())
         setModified(true);
 }
 
 void TapeDocument::oldestDropped(std::size_t /*count*/)
 {
-    m_kept.oldestDropped(m_editor.tape());
+    keptWritten(m_kept.oldestDropped(m_editor.tape()));
     if (!m_path.isEmpty())
         setModified(true);
+}
+
+// A kept tape that can no longer be written is said once, not at every key; each change tries
+// again, and keeping goes on as soon as the file can be written.
+void TapeDocument::keptWritten(bool written)
+{
+    if (written == m_keptWritten)
+        return;
+    m_keptWritten = written;
+    if (!written)
+        sayNotKept(m_kept.errorString());
+}
+
+void TapeDocument::sayNotKept(const QString &why)
+{
+    const QString text = why.isEmpty()
+        //: Said when the tape cannot be kept because another Tallimax keeps it.
+        ? tr("Another Tallimax keeps the tape; this one keeps nothing.")
+        //: Said when the tape's file between sessions cannot be written: %1 why.
+        : tr("The tape cannot be kept: %1").arg(why);
+    m_editor.announce(text);
+    emit said(text);
 }
 
 void TapeDocument::refuse(const QString &text)
@@ -218,10 +240,12 @@ bool TapeDocument::open(const QString &path)
                       .arg(name, QString::number(reading.error->line), why));
         return false;
     }
+    // Lines typed before the file's stay above them, and make the tape other than the file.
+    const bool before = !m_editor.tape().lines().empty();
     if (!m_editor.typeLines(reading.lines))
         return false;
     m_path = QFileInfo(path).absoluteFilePath();
-    m_modified = false;
+    m_modified = before;
     emit titleChanged();
     //: Said after a tape was opened: %1 is the file's name; %n how many lines it holds.
     const QString text =
@@ -231,6 +255,18 @@ bool TapeDocument::open(const QString &path)
     return true;
 }
 
+// Where a file dialog starts: the tape's file under its name with this suffix, or for a tape
+// never saved, a name of its own in the user's documents.
+QString TapeDocument::offeredPath(const QString &suffix) const
+{
+    if (m_path.isEmpty())
+        //: The name a tape never saved is offered to be saved under.
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/'
+            + tr("tape") + suffix;
+    const QFileInfo file(m_path);
+    return file.absolutePath() + u'/' + file.completeBaseName() + suffix;
+}
+
 bool TapeDocument::save()
 {
     return m_path.isEmpty() ? saveAs() : writeTo(m_path);
@@ -238,11 +274,7 @@ bool TapeDocument::save()
 
 bool TapeDocument::saveAs()
 {
-    QString start = m_path;
-    if (start.isEmpty())
-        //: The name a tape never saved is offered to be saved under.
-        start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/'
-            + tr("tape") + QStringLiteral(".tape");
+    const QString start = m_path.isEmpty() ? offeredPath(QStringLiteral(".tape")) : m_path;
     //: The title of the dialog that saves the tape to a file.
     QFileDialog dialog(m_dialogParent(), tr("Save Tape As"), start, fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -313,6 +345,7 @@ void TapeDocument::setKeeping(bool keep)
     if (keep == (m_kept.status() == KeptTape::Status::Keeping))
         return;
     QString text;
+    m_keptWritten = true;
     if (!keep) {
         m_kept.stop();
         //: Said when keeping the tape between sessions was turned off.
@@ -322,11 +355,8 @@ void TapeDocument::setKeeping(bool keep)
         text = tr("The tape is kept between sessions.");
     } else {
         showKeeping();
-        text = error.isEmpty()
-            //: Said when the tape cannot be kept because another Tallimax keeps it.
-            ? tr("Another Tallimax keeps the tape; this one keeps nothing.")
-            //: Said when the tape's file between sessions cannot be written: %1 why.
-            : tr("The tape cannot be kept: %1").arg(error);
+        sayNotKept(error);
+        return;
     }
     m_editor.announce(text);
     emit said(text);
@@ -337,16 +367,24 @@ void TapeDocument::restoreKept()
     if (m_restored)
         return;
     m_restored = true;
-    const std::optional<std::string> bytes = m_kept.take();
-    showKeeping();
-    if (!bytes)
+    const std::optional<TapeFileReading> reading = m_kept.take();
+    if (!reading) {
+        showKeeping();
         return;
-    const TapeFileReading reading = readTapeFile(*bytes);
-    // A kept tape that cannot be read is not typed; keeping it goes on with this session's.
-    if (!reading.error)
-        m_editor.preload(reading.lines);
+    }
+    // A kept tape this Tallimax cannot read, as one a newer Tallimax wrote, is left as it is, and
+    // this session keeps nothing over it.
     QString error;
-    m_kept.start(m_editor.tape(), &error);
+    if (reading->error) {
+        m_kept.release();
+        error = reasonText(reading->error->reason);
+    } else {
+        m_editor.preload(reading->lines);
+        m_kept.start(m_editor.tape(), &error);
+    }
+    showKeeping();
+    if (!error.isEmpty())
+        sayNotKept(error);
 }
 
 // Another Tallimax that keeps the tape has the option to itself: here it shows greyed out.
@@ -364,7 +402,7 @@ void TapeDocument::exportPdf()
 {
     //: The title of the dialog that writes the tape as a PDF document.
     QString path = QFileDialog::getSaveFileName(m_dialogParent(), tr("Export Tape as PDF"),
-        QFileInfo(m_path).completeBaseName() + QStringLiteral(".pdf"),
+        offeredPath(QStringLiteral(".pdf")),
         //: In the file dialog: the kind of file a PDF document is.
         tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
@@ -374,7 +412,7 @@ void TapeDocument::exportPdf()
     QString error;
     const QString name = QFileInfo(path).fileName();
     if (!exportTapePdf(path, printedLines(m_editor.tape()), printTitle(), &error)) {
-        refuse(tr("Could not save %1: %2").arg(name, error));
+        refuse(error);
         return;
     }
     //: Said after the tape was written as a PDF document: %1 is the file's name.

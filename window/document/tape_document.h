@@ -72,8 +72,12 @@ signals:
 
 private:
     bool writeTo(const QString &path);
+    QString offeredPath(const QString &suffix) const;
     void setKeeping(bool keep);
     void showKeeping();
+    void keptWritten(bool written);
+    // Says the tape cannot be kept, and why; with no why, because another Tallimax keeps it.
+    void sayNotKept(const QString &why);
     void setModified(bool modified);
     void refuse(const QString &text);
     void exportPdf();
@@ -88,6 +92,7 @@ private:
     QString m_path;
     bool m_modified = false;
     bool m_restored = false;
+    bool m_keptWritten = true;
     QAction *m_new = nullptr;
     QAction *m_open = nullptr;
     QAction *m_save = nullptr;
