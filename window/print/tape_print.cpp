@@ -7,11 +7,11 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QLibrary>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace tallimax {
 
@@ -29,7 +29,8 @@ QStringList moduleCandidates()
 bool exportTapePdf(const QString &path, const std::vector<PrintedLine> &lines, const QString &title,
     QString *error)
 {
-    QFile file(path);
+    // The file is replaced only once the whole document is written.
+    QSaveFile file(path);
     const auto failed = [&](const QString &reason) {
         if (error != nullptr)
             //: After Export as PDF failed: %1 is the file's path, %2 why it failed.
@@ -37,7 +38,7 @@ bool exportTapePdf(const QString &path, const std::vector<PrintedLine> &lines, c
                          .arg(QDir::toNativeSeparators(path), reason);
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString());
     QPdfWriter writer(&file);
     writer.setTitle(title);
@@ -46,9 +47,11 @@ bool exportTapePdf(const QString &path, const std::vector<PrintedLine> &lines, c
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
     writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
         QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    const bool drawn = renderTape(writer, lines, title, QDateTime::currentDateTime()) > 0;
-    file.close();
-    if (!drawn || file.error() != QFileDevice::NoError)
+    if (renderTape(writer, lines, title, QDateTime::currentDateTime()) == 0) {
+        file.cancelWriting();
+        return failed(file.errorString());
+    }
+    if (!file.commit())
         return failed(file.errorString());
     return true;
 }

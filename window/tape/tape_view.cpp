@@ -383,7 +383,7 @@ void TapeView::rowsInserted(const QModelIndex &parent, int start, int end)
     if (parent != rootIndex())
         return;
     QScrollBar *bar = verticalScrollBar();
-    const bool follow = isVisible() && bar->value() >= bar->maximum() - rowHeight();
+    const bool follow = isVisible() && bar->value() >= bar->maximum() - rowHeight() / scrollUnit();
     m_scrollBar->change([&] {
         fitScrollBar(rowCount());
         if (follow)
