@@ -61,6 +61,17 @@ wait_for_focus() {
     done
 }
 
+# Waits up to five seconds for no window titled as the regular expression $1 to show; fails with
+# $2 if one still does.
+wait_until_gone() {
+    tries=50
+    while xdotool search --onlyvisible --name "$1" >/dev/null; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || fail "$2"
+        sleep 0.1
+    done
+}
+
 # No window manager runs here, so nobody but the program gives its window the keyboard focus.
 # The pointer rests outside the window: keys reach the calculator only through that focus.
 xdotool mousemove 700 500
@@ -76,12 +87,7 @@ expect_warning() {
     timeout 10 xdotool search --sync --onlyvisible --name '^Message From Vor$' >/dev/null \
         || fail "$what: no warning box after the keys $*"
     xdotool key Return
-    tries=50
-    while xdotool search --onlyvisible --name '^Message From Vor$' >/dev/null; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || fail "Return did not close the warning box"
-        sleep 0.1
-    done
+    wait_until_gone '^Message From Vor$' "Return did not close the warning box"
     wait_for_focus "after the warning box" "$typed_in"
 }
 
@@ -111,12 +117,7 @@ wait_for_focus "the tape opened" "$tape"
 typed_in=$tape
 expect_warning "keys typed into the tape did not reach the calculator" Escape 8 slash 0 equal
 xdotool key ctrl+h
-tries=50
-while xdotool search --onlyvisible --name '^Tallimax tape$' >/dev/null; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || fail "Ctrl+H did not close the tape"
-    sleep 0.1
-done
+wait_until_gone '^Tallimax tape$' "Ctrl+H did not close the tape"
 [ "$(geometry "$window")" = "$calculator" ] \
     || fail "the calculator moved or changed size with the tape: $(geometry "$window")"
 
