@@ -471,20 +471,22 @@ TapeSplice Tape::swap(TapeSplice splice)
     return replaced;
 }
 
-// Lets the oldest lines go, a hundredth of the bound at a time: the state after them, typed on
-// from the nearest one kept, becomes the one before the first line kept.
+// Lets the oldest lines go, a hundredth of the bound at a time, in lines as in bytes, so that a
+// tape at its bound does not let a line go at every key: the state after them, typed on from the
+// nearest one kept, becomes the one before the first line kept.
 void Tape::trim()
 {
     const std::size_t slack = m_maxLines / 100;
     if (m_lines.size() <= m_maxLines + slack && bytes() <= m_maxBytes)
         return;
+    const std::size_t keptBytes = bytes() > m_maxBytes ? m_maxBytes - m_maxBytes / 100 : m_maxBytes;
     std::size_t count = 0;
     std::size_t lineBytes = 0;
     std::size_t bytes = this->bytes();
     auto checkpoint = m_checkpoints.begin();
     // The last line always stays: its number may still be being typed.
     while (
-        count + 1 < m_lines.size() && (m_lines.size() - count > m_maxLines || bytes > m_maxBytes)) {
+        count + 1 < m_lines.size() && (m_lines.size() - count > m_maxLines || bytes > keptBytes)) {
         lineBytes += History::bytesOf(m_lines[count]);
         bytes -= History::bytesOf(m_lines[count]);
         ++count;

@@ -206,10 +206,28 @@ struct RangeListener : TapeListener
     {
         ranges.push_back({ first, removed, added });
     }
-    void oldestDropped(std::size_t /*count*/) override { }
+    void oldestDropped(std::size_t /*count*/) override { ++drops; }
 
     std::vector<std::array<std::size_t, 3>> ranges;
+    std::size_t drops = 0;
 };
+
+// At its bound in bytes too, the oldest lines go a hundredth of it at a time, not one a key, as
+// a listener that writes the whole tape again each time would pay for.
+TEST(Tape, KeepsItsBoundInBytesAHundredthAtATime)
+{
+    constexpr std::size_t Bound = std::size_t{ 64 } << 10U;
+    TapeSession session;
+    session.tape = Tape([] { return std::string("."); }, Tape::MaxLines, Bound);
+    RangeListener listener;
+    session.tape.addListener(&listener);
+    for (int n = 0; n < 3000; ++n)
+        session.run("1+");
+    EXPECT_LE(session.tape.bytes(), Bound);
+    // A hundredth of 64 KiB is a few lines: one a key would be near 3,000 drops.
+    EXPECT_GT(listener.drops, 0U);
+    EXPECT_LT(listener.drops, 1000U);
+}
 
 // "2+3=R" ends where it began, so a correction in one round changes no line after it, however
 // many states kept it passes; it is what typing the corrected keys from the start gives.
