@@ -777,6 +777,13 @@ void KeyboardTest::tapeShowsWhatItWouldDrawAfresh()
     QVERIFY(shownAfresh());
     QVERIFY(list.model()->setData(list.model()->index(0, 0), QStringList({ "5", "+" })));
     QVERIFY(shownAfresh());
+    // Scrolled up some lines, the list stays where the user put it as new lines come.
+    QScrollBar *bar = list.verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    const int scrolled = bar->value();
+    type(QStringLiteral("=12+"));
+    QCOMPARE(bar->value(), scrolled);
+    QVERIFY(shownAfresh());
 }
 
 // The tape beside the calculator: Ctrl+H opens it without touching the calculator's window; keys it
