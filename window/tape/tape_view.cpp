@@ -209,11 +209,9 @@ void TapeView::paintEvent(QPaintEvent *event)
             option.palette.setCurrentColorGroup(
                 itemEnabled ? QPalette::Normal : QPalette::Disabled);
         }
-        if (focus && index == current) {
+        // No style has read State_Editing since Qt 5, and Qt 6.11 deprecates it: not set.
+        if (focus && index == current)
             option.state |= QStyle::State_HasFocus;
-            if (this->state() == EditingState)
-                option.state |= QStyle::State_Editing;
-        }
         if (index == hover)
             option.state |= QStyle::State_MouseOver;
         else
