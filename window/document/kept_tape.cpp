@@ -105,9 +105,7 @@ bool KeptTape::start(const Tape &tape, QString *error)
         return false;
     }
     m_status = Status::Keeping;
-    m_offsets.clear();
-    m_file.close();
-    if (!writeFrom(tape, 0)) {
+    if (!writeWhole(tape)) {
         if (error != nullptr)
             *error = m_error;
         release();
@@ -140,10 +138,7 @@ bool KeptTape::linesReplaced(const Tape &tape, std::size_t first)
 
 bool KeptTape::oldestDropped(const Tape &tape)
 {
-    if (m_status != Status::Keeping)
-        return true;
-    m_offsets.clear();
-    return writeFrom(tape, 0);
+    return m_status != Status::Keeping || writeWhole(tape);
 }
 
 // A step changes only the end of the tape, so only the end of the file is written: what a key
